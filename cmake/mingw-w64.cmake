@@ -1,0 +1,25 @@
+# Cross toolchain for Debian's MinGW-w64. RAVLEN_TRIPLET picks the target
+# (x86_64-w64-mingw32 or i686-w64-mingw32); the presets set it.
+# The posix thread model is used because GoogleTest needs std::thread and std::mutex.
+set(CMAKE_SYSTEM_NAME Windows)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RAVLEN_TRIPLET)
+set(CMAKE_SYSTEM_VERSION 6.1)
+
+if(NOT RAVLEN_TRIPLET)
+  set(RAVLEN_TRIPLET x86_64-w64-mingw32)
+endif()
+if(RAVLEN_TRIPLET MATCHES "^i686")
+  set(CMAKE_SYSTEM_PROCESSOR x86)
+else()
+  set(CMAKE_SYSTEM_PROCESSOR AMD64)
+endif()
+
+set(CMAKE_C_COMPILER   ${RAVLEN_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${RAVLEN_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER  ${RAVLEN_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${RAVLEN_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+

@@ -1,0 +1,36 @@
+#include "DormexUtil.h"
+#include "com_ptr.h"
+#include "registry_key.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+BOOL __cdecl GetLinkInfoEx(HWND /*owner*/, LPCSTR linkPath, LPSTR target, LPSTR arguments, DWORD /*flags*/) {
+    dormex::CopyTerminated(target, MAX_PATH, "", 0);
+    dormex::CopyTerminated(arguments, MAX_PATH, "", 0);
+    if (!linkPath || !*linkPath || !target || !arguments) return FALSE;
+
+    wchar_t widePath[MAX_PATH] = {};
+    if (!MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH)) return FALSE;
+
+    dormex::ComScope com;
+    dormex::ComPtr<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void()))) {
+        return FALSE;
+    }
+    dormex::ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return FALSE;
+    if (FAILED(file->Load(widePath, STGM_READ))) return FALSE;
+
+    // Read into scratch buffers so that a partly failing link leaves both outputs empty.
+    char path[MAX_PATH] = {};
+    char args[MAX_PATH] = {};
+    if (FAILED(link->GetPath(path, MAX_PATH, nullptr, 0))) return FALSE;
+    if (FAILED(link->GetArguments(args, MAX_PATH))) return FALSE;
+    path[MAX_PATH - 1] = '\0';
+    args[MAX_PATH - 1] = '\0';
+    dormex::CopyTerminated(target, MAX_PATH, path, strlen(path));
+    dormex::CopyTerminated(arguments, MAX_PATH, args, strlen(args));
+    return TRUE;
+}

@@ -1,0 +1,91 @@
+#include "process.h"
+
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace driver {
+
+std::string BinPath(const std::string& file) {
+    char dir[MAX_PATH] = {};
+    DWORD n = GetEnvironmentVariableA("RAVLEN_BIN_DIR", dir, MAX_PATH);
+    std::string folder = (n > 0 && n < MAX_PATH) ? std::string(dir) : std::string(".");
+    return folder + "\\" + file;
+}
+
+Process::~Process() { Kill(); }
+
+Process::Process(Process&& other) noexcept : handle_(other.handle_), id_(other.id_) {
+    other.handle_ = nullptr;
+    other.id_ = 0;
+}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        Kill();
+        handle_ = other.handle_;
+        id_ = other.id_;
+        other.handle_ = nullptr;
+        other.id_ = 0;
+    }
+    return *this;
+}
+
+Process Process::Start(const std::string& program, const std::string& arguments) {
+    std::string commandLine = "\"" + program + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    Process process;
+    if (!CreateProcessA(program.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+        ADD_FAILURE() << "cannot start " << program << " (error " << GetLastError() << ")";
+        return process;
+    }
+    CloseHandle(info.hThread);
+    process.handle_ = info.hProcess;
+    process.id_ = info.dwProcessId;
+    return process;
+}
+
+bool Process::IsRunning() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+
+bool Process::WaitForExit(DWORD timeoutMs, const std::string& what) {
+    return WaitUntil([this] { return !IsRunning(); }, timeoutMs, what);
+}
+
+DWORD Process::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (handle_) GetExitCodeProcess(handle_, &code);
+    return code;
+}
+
+void Process::Kill() {
+    if (!handle_) return;
+    if (IsRunning()) {
+        TerminateProcess(handle_, 1);
+        WaitForSingleObject(handle_, 5000);
+    }
+    CloseHandle(handle_);
+    handle_ = nullptr;
+}
+
+ScopedEnvironment::ScopedEnvironment(const std::string& name, const std::string& value) : name_(name) {
+    char old[32767];
+    DWORD n = GetEnvironmentVariableA(name.c_str(), old, sizeof old);
+    hadOld_ = n > 0 && n < sizeof old;
+    if (hadOld_) old_.assign(old, n);
+    SetEnvironmentVariableA(name.c_str(), value.c_str());
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    SetEnvironmentVariableA(name_.c_str(), hadOld_ ? old_.c_str() : nullptr);
+}
+
+}  // namespace driver

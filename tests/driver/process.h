@@ -1,0 +1,57 @@
+// Programs under test: started, watched and, if a test leaves one running, ended.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+// The full path of a file in the build's bin/ folder (RAVLEN_BIN_DIR).
+std::string BinPath(const std::string& file);
+
+class Process {
+public:
+    Process() = default;
+    ~Process();
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    // Starts program with an optional argument string; the child inherits this
+    // process's environment. Adds a failure and returns an empty Process when
+    // the program cannot be started.
+    static Process Start(const std::string& program, const std::string& arguments = {});
+
+    explicit operator bool() const { return handle_ != nullptr; }
+    DWORD id() const { return id_; }
+    bool IsRunning() const;
+
+    // Waits for the process to end; reports a failure on timeout.
+    bool WaitForExit(DWORD timeoutMs, const std::string& what);
+    DWORD ExitCode() const;
+    // Ends the process if it still runs.
+    void Kill();
+
+private:
+    HANDLE handle_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// Sets an environment variable of this process (and so of the programs it
+// starts) for its lifetime, and restores the old value after.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const std::string& name, const std::string& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    std::string name_;
+    std::string old_;
+    bool hadOld_ = false;
+};
+
+}  // namespace driver

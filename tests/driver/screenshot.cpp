@@ -1,0 +1,95 @@
+#include "screenshot.h"
+
+#include <gtest/gtest.h>
+#include <wincodec.h>
+
+#include <vector>
+
+namespace driver {
+namespace {
+
+template <class T>
+struct Com {
+    T* p = nullptr;
+    ~Com() { if (p) p->Release(); }
+    T* operator->() const { return p; }
+};
+
+std::string ScreenshotFolder() {
+    char dir[MAX_PATH] = {};
+    DWORD n = GetEnvironmentVariableA("RAVLEN_SCREENSHOT_DIR", dir, MAX_PATH);
+    return (n > 0 && n < MAX_PATH) ? std::string(dir) : std::string(".");
+}
+
+// Copies the screen rectangle into top-down 24-bit BGR rows.
+bool Capture(const RECT& rect, std::vector<BYTE>& pixels, UINT& stride) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool ok = false;
+    if (bitmap && memory) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        ok = BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY | CAPTUREBLT) != FALSE;
+        SelectObject(memory, old);
+        GdiFlush();
+        stride = static_cast<UINT>((width * 3 + 3) & ~3);
+        if (ok) pixels.assign(static_cast<BYTE*>(bits), static_cast<BYTE*>(bits) + stride * height);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    if (memory) DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+bool WritePng(const std::wstring& path, UINT width, UINT height, UINT stride, std::vector<BYTE>& pixels) {
+    Com<IWICImagingFactory> factory;
+    Com<IWICStream> stream;
+    Com<IWICBitmapEncoder> encoder;
+    Com<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                      reinterpret_cast<void**>(&factory.p))) &&
+           SUCCEEDED(factory->CreateStream(&stream.p)) &&
+           SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.p)) &&
+           SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->CreateNewFrame(&frame.p, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+           SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
+           IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+           SUCCEEDED(frame->WritePixels(height, stride, static_cast<UINT>(pixels.size()), pixels.data())) &&
+           SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+}  // namespace
+
+bool SaveScreenshot(const std::string& name, HWND window) {
+    RECT rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window) GetWindowRect(window, &rect);
+    std::vector<BYTE> pixels;
+    UINT stride = 0;
+    if (!Capture(rect, pixels, stride)) {
+        ADD_FAILURE() << "cannot capture the screen for screenshot " << name;
+        return false;
+    }
+    const std::string path = ScreenshotFolder() + "\\" + name + ".png";
+    std::wstring widePath(path.begin(), path.end());
+    HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    bool ok = WritePng(widePath, static_cast<UINT>(rect.right - rect.left), static_cast<UINT>(rect.bottom - rect.top),
+                       stride, pixels);
+    if (SUCCEEDED(init)) CoUninitialize();
+    if (!ok) ADD_FAILURE() << "cannot write screenshot " << path;
+    return ok;
+}
+
+}  // namespace driver

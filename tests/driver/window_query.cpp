@@ -1,0 +1,133 @@
+#include "window_query.h"
+
+#include "wait.h"
+
+#include <sstream>
+
+namespace driver {
+namespace {
+
+struct Search {
+    const WindowQuery* query;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    const WindowQuery& q = *search->query;
+    if (!q.className.empty() && ClassName(window) != q.className) return TRUE;
+    if (!q.caption.empty() && Text(window) != q.caption) return TRUE;
+    if (q.processId) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid != q.processId) return TRUE;
+    }
+    search->found.push_back(window);
+    return TRUE;
+}
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindById(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ControlSearch*>(param);
+    if (GetDlgCtrlID(window) == search->id) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string WindowQuery::Describe() const {
+    std::ostringstream text;
+    text << "a top-level window";
+    if (!className.empty()) text << " of class \"" << className << "\"";
+    if (!caption.empty()) text << " captioned \"" << caption << "\"";
+    if (processId) text << " of process " << processId;
+    return text.str();
+}
+
+std::vector<HWND> TopLevelWindows(const WindowQuery& query) {
+    Search search{&query, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(const WindowQuery& query, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            auto windows = TopLevelWindows(query);
+            found = windows.empty() ? nullptr : windows.front();
+            return found != nullptr;
+        },
+        timeoutMs, query.Describe());
+    return found;
+}
+
+bool WaitForNoWindow(const WindowQuery& query, DWORD timeoutMs) {
+    return WaitUntil([&] { return TopLevelWindows(query).empty(); }, timeoutMs, "no " + query.Describe());
+}
+
+HWND FindControl(HWND parent, int id) {
+    // EnumChildWindows walks all descendants, parents before their children.
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(parent, FindById, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForControl(HWND parent, int id, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindControl(parent, id)) != nullptr; }, timeoutMs,
+              "a control with id " + std::to_string(id));
+    return found;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    int n = GetClassNameA(window, name, sizeof name);
+    return std::string(name, n > 0 ? n : 0);
+}
+
+std::string Text(HWND window) {
+    // WM_GETTEXT is marshalled across processes; the time limit keeps a hung
+    // target from hanging the test.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             5000, &copied)) {
+        return {};
+    }
+    text.resize(copied < length ? copied : length);
+    return text;
+}
+
+bool IsVisible(HWND window) { return IsWindowVisible(window) != FALSE; }
+bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+
+int CheckState(HWND window) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(window, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
+    return static_cast<int>(state);
+}
+
+RECT RectIn(HWND window, HWND parent) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND Owner(HWND window) { return GetWindow(window, GW_OWNER); }
+
+void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+void Close(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+}  // namespace driver

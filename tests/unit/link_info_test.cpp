@@ -1,0 +1,75 @@
+#include "DormexUtil.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+// Makes a shell link with the shell's own interfaces, as an installer would.
+bool MakeLink(const std::string& linkPath, const char* target, const char* arguments) {
+    bool ok = false;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->SetPath(target)) && SUCCEEDED(link->SetArguments(arguments)) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            std::wstring wide(linkPath.begin(), linkPath.end());
+            ok = SUCCEEDED(file->Save(wide.c_str(), TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    return ok;
+}
+
+class LinkInfoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        std::memset(target_, 'T', sizeof target_);
+        std::memset(args_, 'A', sizeof args_);
+    }
+    void TearDown() override { CoUninitialize(); }
+    char target_[MAX_PATH];
+    char args_[MAX_PATH];
+};
+
+TEST_F(LinkInfoTest, ReadsTargetAndArgumentsOfALink) {
+    const std::string link = TempPath("ravlen-notepad.lnk");
+    ASSERT_TRUE(MakeLink(link, "C:\\windows\\notepad.exe", "/p \"my file.txt\""));
+    EXPECT_TRUE(GetLinkInfoEx(nullptr, link.c_str(), target_, args_, 0));
+    EXPECT_STREQ(target_, "C:\\windows\\notepad.exe");
+    EXPECT_STREQ(args_, "/p \"my file.txt\"");
+    DeleteFileA(link.c_str());
+}
+
+TEST_F(LinkInfoTest, UnreadableLinksGiveEmptyStrings) {
+    EXPECT_FALSE(GetLinkInfoEx(nullptr, TempPath("ravlen-missing.lnk").c_str(), target_, args_, 0));
+    EXPECT_STREQ(target_, "");
+    EXPECT_STREQ(args_, "");
+
+    const std::string notALink = TempPath("ravlen-not-a-link.lnk");
+    std::ofstream(notALink) << "plain text, not a shell link";
+    std::memset(target_, 'T', sizeof target_);
+    std::memset(args_, 'A', sizeof args_);
+    EXPECT_FALSE(GetLinkInfoEx(nullptr, notALink.c_str(), target_, args_, 0));
+    EXPECT_STREQ(target_, "");
+    EXPECT_STREQ(args_, "");
+    DeleteFileA(notALink.c_str());
+
+    EXPECT_FALSE(GetLinkInfoEx(nullptr, nullptr, target_, args_, 0));
+    EXPECT_STREQ(target_, "");
+}
+
+}  // namespace
