@@ -2,8 +2,8 @@
 # Installs, from Debian's packages, what building and testing need. Quick when
 # everything is there already.
 set -e
-packages="cmake ninja-build mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
-  wine wine64 xvfb xauth fonts-liberation util-linux"
+packages="cmake ninja-build g++ mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
+  wine wine64 fonts-wine xvfb xauth fonts-liberation util-linux"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

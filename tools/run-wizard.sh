@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds the program and runs it under Wine, on the current display or, when
-# there is none, on a virtual one.
+# Builds the program and runs the wizard under Wine: on the current display,
+# or, when there is none, on a virtual one, leaving a screenshot behind.
 set -e
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -11,16 +11,30 @@ tools/install-deps.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
 
-ravlen_display
-trap ravlen_display_stop EXIT
 prefix="$top/build/win64/wineprefix"
 ravlen_wine_env "$prefix"
+ravlen_display
+trap ravlen_display_stop EXIT
 tools/wine-prefix.sh "$prefix"
 
-# The wizard itself comes with the next step of the project; until then this
-# starts the daemon stand-in that the wizard will talk to.
-echo "Starting DormexDaemon.exe (the daemon stand-in) under Wine; its log: %TEMP%\\DormexDaemon.log"
-wine "$top/build/win64/bin/DormexDaemon.exe" &
-sleep 3
+if [ -z "$RAVLEN_XVFB_PID" ]; then
+    echo "Running the wizard on display $DISPLAY; it ends when you close it."
+    wine "$top/build/win64/bin/Ravlen.exe"
+    exit 0
+fi
+
+# No display of the user's: show the wizard on a virtual one and keep a picture of it.
+mkdir -p "$top/build/screenshots"
+shot="$top/build/screenshots/run-wizard.png"
+wine "$top/build/win64/bin/Ravlen.exe" &
+wizard=$!
+status=0
+wine "$top/build/win64/tools/RavlenSnap.exe" "Z:$(echo "$shot" | tr / '\\')" "#32770" 30 || status=$?
 "$WINESERVER" -k 2>/dev/null || true
-echo "The daemon stand-in started and ended without error."
+wait $wizard 2>/dev/null || true
+if [ $status -ne 0 ]; then
+    echo "The wizard did not show within 30 s." >&2
+    exit 1
+fi
+echo "There is no display here, so the wizard ran on a virtual one ($DISPLAY)."
+echo "Screenshot of its first page: $shot"

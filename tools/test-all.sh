@@ -21,7 +21,7 @@ prefix="$top/build/win64/wineprefix"
 ravlen_wine_env "$prefix"
 tools/wine-prefix.sh "$prefix"
 # One wineserver for the whole run instead of one per test.
-"$WINESERVER" -p
+"$WINESERVER" -p 2>/dev/null || true  # one may serve the prefix already
 cleanup() {
     "$WINESERVER" -k 2>/dev/null || true
     ravlen_display_stop

@@ -37,6 +37,11 @@ int CheckState(HWND window);
 RECT RectIn(HWND window, HWND parent);
 HWND Owner(HWND window);
 
+// Waits until window and its visible descendants have no paint pending and
+// the window's thread is back in its message loop, so that what a screenshot
+// takes is what a person sees.
+bool WaitUntilPainted(HWND window, DWORD timeoutMs);
+
 // Posts BM_CLICK, as a click on the button would do; the test then waits for
 // what the click causes.
 void ClickButton(HWND button);

@@ -1,6 +1,5 @@
-#include "screenshot.h"
+#include "png_capture.h"
 
-#include <gtest/gtest.h>
 #include <wincodec.h>
 
 #include <vector>
@@ -14,12 +13,6 @@ struct Com {
     ~Com() { if (p) p->Release(); }
     T* operator->() const { return p; }
 };
-
-std::string ScreenshotFolder() {
-    char dir[MAX_PATH] = {};
-    DWORD n = GetEnvironmentVariableA("RAVLEN_SCREENSHOT_DIR", dir, MAX_PATH);
-    return (n > 0 && n < MAX_PATH) ? std::string(dir) : std::string(".");
-}
 
 // Copies the screen rectangle into top-down 24-bit BGR rows.
 bool Capture(const RECT& rect, std::vector<BYTE>& pixels, UINT& stride) {
@@ -73,22 +66,21 @@ bool WritePng(const std::wstring& path, UINT width, UINT height, UINT stride, st
 
 }  // namespace
 
-bool SaveScreenshot(const std::string& name, HWND window) {
+bool CaptureToPng(const std::string& path, HWND window, std::string* error) {
     RECT rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window) GetWindowRect(window, &rect);
     std::vector<BYTE> pixels;
     UINT stride = 0;
     if (!Capture(rect, pixels, stride)) {
-        ADD_FAILURE() << "cannot capture the screen for screenshot " << name;
+        if (error) *error = "cannot capture the screen";
         return false;
     }
-    const std::string path = ScreenshotFolder() + "\\" + name + ".png";
     std::wstring widePath(path.begin(), path.end());
     HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     bool ok = WritePng(widePath, static_cast<UINT>(rect.right - rect.left), static_cast<UINT>(rect.bottom - rect.top),
                        stride, pixels);
     if (SUCCEEDED(init)) CoUninitialize();
-    if (!ok) ADD_FAILURE() << "cannot write screenshot " << path;
+    if (!ok && error) *error = "cannot write " + path;
     return ok;
 }
 

@@ -126,6 +126,36 @@ RECT RectIn(HWND window, HWND parent) {
 
 HWND Owner(HWND window) { return GetWindow(window, GW_OWNER); }
 
+namespace {
+
+BOOL CALLBACK FindPendingPaint(HWND window, LPARAM param) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(param) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool PaintPending(HWND window) {
+    bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!pending) EnumChildWindows(window, FindPendingPaint, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
+
+// A sent message is answered only from the message loop, so once it returns
+// the paint that emptied the update region has finished too.
+bool RoundTrip(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
+}
+
+}  // namespace
+
+bool WaitUntilPainted(HWND window, DWORD timeoutMs) {
+    return WaitUntil([&] { return RoundTrip(window) && !PaintPending(window) && RoundTrip(window); }, timeoutMs,
+                     "window " + ClassName(window) + " \"" + Text(window) + "\" to finish painting");
+}
+
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 void Close(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }

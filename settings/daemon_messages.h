@@ -1,4 +1,4 @@
-// The messages that the wizard posts to the daemon's window.
+// The daemon as the wizard reaches it: its window class and the messages posted to it.
 #pragma once
 
 #include <windows.h>
@@ -7,3 +7,6 @@ constexpr char kDaemonWindowClass[] = "DormexDaemon";
 constexpr UINT kDaemonSettingsChanged = 1840;  // re-read the settings
 constexpr UINT kDaemonShowTrayIcon = 1841;
 constexpr UINT kDaemonHideTrayIcon = 1842;
+
+// The daemon's program, started beside the profile library or on the search path.
+constexpr char kDaemonProgram[] = "DormexDaemon.EXE";

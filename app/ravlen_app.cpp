@@ -1,0 +1,42 @@
+#include "ravlen_app.h"
+
+#include "DormexUtil.h"
+#include "main_frame.h"
+#include "resource.h"
+#include "sheet.h"
+
+namespace {
+constexpr char kInstanceMutex[] = "RavlenClass";
+constexpr char kProfileRoot[] = "Software\\Varnholt\\Productivity";
+constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
+}  // namespace
+
+CRavlenApp theApp;
+
+BOOL CRavlenApp::InitInstance() {
+    m_hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
+
+    auto* frame = new CMainFrame;
+    m_pMainWnd = frame;
+    frame->LoadFrame(IDR_MAINFRAME, kFrameStyle);
+
+    char userName[260] = {};
+    DWORD size = sizeof userName;
+    ::GetUserNameA(userName, &size);
+    Reg_InitProfile(kProfileRoot, userName);
+
+    CPSheet sheet(IDS_WIZARD_CAPTION, nullptr, 0, nullptr, nullptr, nullptr);
+    sheet.m_psh.hInstance = ::GetModuleHandleA(nullptr);
+    // The sheet, not yet a window, becomes the main window: it gets no owner,
+    // and its closing ends the program.
+    m_pMainWnd = &sheet;
+    sheet.DoModal();
+    return TRUE;
+}
+
+int CRavlenApp::ExitInstance() {
+    if (m_hMutex) ::CloseHandle(m_hMutex);
+    m_hMutex = nullptr;
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,17 @@
+// CRavlenApp: one wizard per desktop session, a hidden frame to be found by,
+// the user's settings profile opened, and the wizard run until it closes.
+#pragma once
+
+#include "win_app.h"
+
+class CMainFrame;
+
+class CRavlenApp : public CWinApp {
+public:
+    ~CRavlenApp() override = default;
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    HANDLE m_hMutex = nullptr;  // the single-instance mutex, owned
+};

@@ -1,0 +1,30 @@
+// CWinApp: the program object. The framework's WinMain runs InitInstance, then
+// the message loop while there is a main window, then ExitInstance.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // FALSE ends the program at once (ExitInstance still runs).
+    virtual BOOL InitInstance() { return TRUE; }
+    // Returns the process exit code.
+    virtual int ExitInstance() { return 0; }
+    // Pumps messages until WM_QUIT or until the main window is gone.
+    virtual int Run();
+
+    HINSTANCE m_hInstance = nullptr;
+    CWnd* m_pMainWnd = nullptr;
+};
+
+// The one program object, or null (as in test programs).
+CWinApp* AfxGetApp();
+// The module whose resources the program uses.
+HINSTANCE AfxGetInstanceHandle();

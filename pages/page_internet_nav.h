@@ -1,0 +1,15 @@
+// The Internet Navigation page: the browser keys on or off.
+#pragma once
+
+#include "property_page.h"
+
+class CPPageInternetNav : public CPropertyPageEx {
+public:
+    CPPageInternetNav();
+
+    int m_radio = -1;    // 0 enable, 1 disable, -1 none checked
+    int m_enabled = -1;  // 1 on, 0 off, -1 unknown: the Save pass skips it
+
+protected:
+    BOOL OnSetActive() override;
+};

@@ -1,0 +1,212 @@
+// Resource and control ids of the program, shared by every language's script.
+#pragma once
+
+// ---- Frame resources: icon, menu, accelerators and title string
+#define IDR_MAINFRAME 128
+
+// ---- Dialog templates
+#define IDD_ABOUTBOX 100
+#define IDD_WELCOME 106
+#define IDD_INTERNET_NAV 130
+#define IDD_LUMORA 132
+#define IDD_CUSTOMIZE_KEYS 135
+#define IDD_PRINT_LABEL 136
+#define IDD_SUMMARY 137
+#define IDD_OSD 139
+
+// ---- Bitmaps
+#define IDB_SHEET_WIDTH 131        // never drawn; its width is the sheet's width
+#define IDB_CUSTOMIZE_BACKGROUND 142
+#define IDB_TRAY_HIDDEN 143
+#define IDB_INSTRUCTIONS 147
+#define IDB_WELCOME_PICTURE 176
+#define IDB_STRIP_WELCOME 178
+#define IDB_STRIP_INTERNET_NAV 183
+#define IDB_STRIP_LUMORA 184
+#define IDB_STRIP_CUSTOMIZE_KEYS 185
+#define IDB_STRIP_PRINT_LABEL 186
+#define IDB_STRIP_OSD 187
+#define IDB_STRIP_SUMMARY 188
+#define IDB_INAV_ON 189
+#define IDB_PAGE_BACKGROUND 190
+#define IDB_KEYS_NONE 191
+#define IDB_STEP_1 192
+#define IDB_STEP_2 193
+#define IDB_STEP_3 194
+#define IDB_STEP_4 195
+#define IDB_KEYS_1 197
+#define IDB_SUMMARY_KEYBOARD 198
+#define IDB_SUMMARY_KEYS 199
+#define IDB_SUMMARY_INAV 200
+#define IDB_LABEL_WHITE_ON_BLACK 201
+#define IDB_LABEL_BLACK_ON_WHITE 202
+#define IDB_LUMORA_ON 203
+#define IDB_LUMORA_OFF 204
+#define IDB_KEYS_2 205
+#define IDB_KEYS_3 206
+#define IDB_KEYS_4 207
+#define IDB_KEYS_5 208
+#define IDB_KEYS_6 209
+#define IDB_KEYS_7 210
+#define IDB_INAV_OFF 211
+#define IDB_SUMMARY_BACKGROUND 213
+#define IDB_TRAY_SHOWN 215
+#define IDB_SUMMARY_TRAY 216
+
+// ---- Cursor and sound
+#define IDC_HAND_CURSOR 151
+#define IDR_CLICK_SOUND 160
+
+// ---- Strings
+#define IDS_WIZARD_CAPTION 61204
+#define IDS_ENABLE 61205
+#define IDS_DISABLE 61206
+#define IDS_YES 61207
+#define IDS_NO 61208
+#define IDS_KEY1_NAME 61209
+#define IDS_KEY2_NAME 61210
+#define IDS_KEY3_NAME 61211
+#define IDS_KEY4_NAME 61212
+#define IDS_KEY5_NAME 61213
+#define IDS_KEY6_NAME 61214
+#define IDS_KEY7_NAME 61215
+#define IDS_SELECT_FILE 61216
+#define IDS_SELECT_WEB_PAGE 61217
+#define IDS_SELECT_PROGRAM 61218
+#define IDS_CHANGES_LOST 61219
+#define IDS_FAIL 61220
+#define IDS_SHOW_TRAY_ICON 61221
+#define IDS_HIDE_TRAY_ICON 61222
+
+// ---- Commands of the frame's menu and accelerators
+#define ID_EDIT_COPY 57634
+#define ID_EDIT_CUT 57635
+#define ID_EDIT_PASTE 57637
+#define ID_EDIT_UNDO 57643
+#define ID_APP_ABOUT 57664
+#define ID_APP_EXIT 57665
+#define ID_NEXT_PANE 57680
+#define ID_PREV_PANE 57681
+
+// ---- Controls every page holds (the page frame)
+#define IDC_TAB_INTERNET_NAV 1032  // Tab strip labels, in strip order:
+#define IDC_TAB_LUMORA 1033        // label 1032 + i leads to page i + 1
+#define IDC_TAB_CUSTOMIZE_KEYS 1034
+#define IDC_TAB_PRINT_LABEL 1035
+#define IDC_TAB_OSD 1036
+#define IDC_TAB_SUMMARY 1037
+#define IDC_TITLE 1038
+#define IDC_STRIP_WELCOME 1109     // strip picture statics, one per page
+#define IDC_STRIP_INTERNET_NAV 1110
+#define IDC_STRIP_LUMORA 1111
+#define IDC_STRIP_CUSTOMIZE_KEYS 1112
+#define IDC_STRIP_PRINT_LABEL 1113
+#define IDC_STRIP_OSD 1114
+#define IDC_STRIP_SUMMARY 1115
+
+// ---- Welcome page (106)
+#define IDC_WELCOME_HEADING 1001
+#define IDC_WELCOME_LINE1 1002
+#define IDC_WELCOME_LINE2 1003
+#define IDC_WELCOME_CONTINUE 1045
+#define IDC_VERSION 1046
+#define IDC_WELCOME_PICTURE 1125
+
+// ---- Internet Navigation page (130)
+#define IDC_INAV_TEXT1 1080
+#define IDC_INAV_TEXT2 1081
+#define IDC_INAV_ENABLE 1016
+#define IDC_INAV_DISABLE 1017
+#define IDC_INAV_PICTURE_ON 1116
+#define IDC_INAV_PICTURE_OFF 1118
+
+// ---- Lumora Keys page (132)
+#define IDC_LUMORA_ENABLE 1013
+#define IDC_LUMORA_DISABLE 1014
+#define IDC_LUMORA_PICTURE_ON 1123
+#define IDC_LUMORA_PICTURE_OFF 1124
+
+// ---- Customize Keys page (135)
+#define IDC_LABEL_EDIT 1020
+#define IDC_CHOOSER_PLACEHOLDER 1022
+#define IDC_FAVORITES_TREE 1023
+#define IDC_FILES_TREE 1024
+#define IDC_USER_PROGRAMS_TREE 1025
+#define IDC_ALL_PROGRAMS_TREE 1026
+#define IDC_STEP1_PROMPT 1048
+#define IDC_STEP2_PROMPT 1049
+#define IDC_STEP4_PROMPT 1050
+#define IDC_FUNCTION_ALL_PROGRAMS 1060  // first of the function radio group
+#define IDC_FUNCTION_FILE 1061
+#define IDC_FUNCTION_WEB_PAGE 1062
+#define IDC_FUNCTION_USER_PROGRAMS 1063
+#define IDC_CHOOSER_PROMPT 1076
+#define IDC_ADDRESS_PROMPT 1077
+#define IDC_ADDRESS_EDIT 1078
+#define IDC_TEST 1079
+#define IDC_APPLY 1080
+#define IDC_KEY1_NAME 1092             // 1092..1098: key names above the pictures
+#define IDC_KEY7_NAME 1098
+#define IDC_ASSIGNMENT_CAPTION 1100
+#define IDC_RESET_DEFAULTS 1101
+#define IDC_STEP1_PICTURE 1118
+#define IDC_STEP2_PICTURE 1119
+#define IDC_STEP3_PICTURE 1120
+#define IDC_STEP4_PICTURE 1121
+#define IDC_KEYS_NONE_PICTURE 1124
+#define IDC_KEYS1_PICTURE 1125         // 1125..1131: key row with key 1..7 circled
+#define IDC_KEYS7_PICTURE 1131
+
+// ---- Print Label page (136)
+#define IDC_PRINT_TEXT 1046
+#define IDC_PRINT_YES 1024
+#define IDC_PRINT_NO 1025
+#define IDC_PRINT_COLOUR_TEXT 1088
+#define IDC_PRINT_WHITE_ON_BLACK 1086
+#define IDC_PRINT_BLACK_ON_WHITE 1087
+#define IDC_PRINT_PICTURE_1 1122
+#define IDC_PRINT_PICTURE_2 1123
+
+// ---- Summary page (137)
+#define IDC_SUMMARY_KEYS_PICTURE 1119
+#define IDC_SUMMARY_KEYBOARD_PICTURE 1120
+#define IDC_SUMMARY_INAV_PICTURE 1121
+#define IDC_SUMMARY_OSD_SAMPLE 1128
+#define IDC_SUMMARY_TRAY_PICTURE 1134
+#define IDC_SUMMARY_KEY1_NAME 1145     // 1145..1151: the seven key names
+#define IDC_SUMMARY_KEY7_NAME 1151
+#define IDC_SUMMARY_INAV 2135
+#define IDC_SUMMARY_LUMORA 2136
+#define IDC_SUMMARY_PRINT 2137
+#define IDC_SUMMARY_OSD_FACE 2138
+#define IDC_SUMMARY_OSD_SIZE 2139
+#define IDC_SUMMARY_OSD_COLOR 2140
+#define IDC_SUMMARY_TRAY 2141
+
+// ---- On-Screen Display page (139)
+#define IDC_OSD_TEXT1 1049
+#define IDC_OSD_TEXT2 1046
+#define IDC_OSD_TEXT3 1003
+#define IDC_OSD_TEXT4 1004
+#define IDC_OSD_ENABLE 1026
+#define IDC_OSD_DISABLE 1027
+#define IDC_OSD_FONT_LABEL 1082
+#define IDC_OSD_FONT_COMBO 1029
+#define IDC_OSD_SIZE_LABEL 1083
+#define IDC_OSD_SIZE_COMBO 1030
+#define IDC_OSD_COLOR_LABEL 1084
+#define IDC_OSD_COLOR_COMBO 1031
+#define IDC_OSD_EXAMPLE_LABEL 1085
+#define IDC_OSD_EXAMPLE 1040
+#define IDC_OSD_GROUP 1104
+#define IDC_TRAY_GROUP 1105
+#define IDC_TRAY_TEXT1 1050
+#define IDC_TRAY_TEXT2 1047
+#define IDC_TRAY_TEXT3 1048
+#define IDC_TRAY_SHOW 1102
+#define IDC_TRAY_HIDE 1103
+#define IDC_TRAY_PICTURE_HIDDEN 1126
+#define IDC_TRAY_PICTURE_SHOWN 1127
+
+// ---- Created by the sheet, not by a template
+#define IDC_EXTRA_FINISH 6189

@@ -1,0 +1,64 @@
+#include "wizard_fixture.h"
+
+#include <commctrl.h>
+
+void WizardTest::SetUp() {
+    StopDaemons();
+    driver::DeleteKey(HKEY_CURRENT_USER, wizard::kProfile);
+    logPath_ = driver::TempFilePath("DormexDaemon");
+    logEnv_ = std::make_unique<driver::ScopedEnvironment>("DORMEX_DAEMON_LOG", logPath_);
+}
+
+void WizardTest::TearDown() {
+    wizard_.Kill();
+    StopDaemons();
+    driver::DeleteKey(HKEY_CURRENT_USER, wizard::kProfile);
+    DeleteFileA(logPath_.c_str());
+}
+
+void WizardTest::StopDaemons() {
+    for (HWND window : driver::TopLevelWindows(DaemonWindow())) PostMessageA(window, WM_CLOSE, 0, 0);
+    driver::WaitForNoWindow(DaemonWindow(), driver::kWaitMs);
+}
+
+bool WizardTest::StartWizard() {
+    wizard_ = driver::Process::Start(driver::BinPath("Ravlen.exe"));
+    if (!wizard_) return false;
+    // A wizard's caption is its page's, so the sheet is known by its class and process.
+    sheet_ = driver::WaitForWindow({"#32770", {}, wizard_.id()}, driver::kWaitMs);
+    return sheet_ != nullptr && WaitForPage(0);
+}
+
+bool WizardTest::WaitForWizardExit(const std::string& why) {
+    return wizard_.WaitForExit(driver::kWaitMs, "the wizard to end after " + why);
+}
+
+int WizardTest::PageIndex() const {
+    DWORD_PTR page = 0;
+    if (!SendMessageTimeoutA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, 5000, &page) || !page) return -1;
+    DWORD_PTR index = 0;
+    if (!SendMessageTimeoutA(sheet_, PSM_HWNDTOINDEX, page, 0, SMTO_ABORTIFHUNG, 5000, &index)) return -1;
+    return static_cast<int>(index);
+}
+
+bool WizardTest::WaitForPage(int index) {
+    return driver::WaitUntil([&] { return PageIndex() == index; }, driver::kWaitMs,
+                             "page " + std::to_string(index) + " to be shown");
+}
+
+bool WizardTest::Next() {
+    const int from = PageIndex();
+    ClickWithMouse(Button(wizard::kNext));
+    return WaitForPage(from + 1);
+}
+
+bool WizardTest::WalkToSummary(const std::string& screenshotPrefix) {
+    for (int index = PageIndex(); index < wizard::kPageCount - 1; ++index) {
+        if (!screenshotPrefix.empty()) driver::SaveScreenshot(screenshotPrefix + std::to_string(index), sheet_);
+        if (!Next()) return false;
+    }
+    if (!screenshotPrefix.empty()) driver::SaveScreenshot(screenshotPrefix + "6", sheet_);
+    return true;
+}
+
+void WizardTest::ClickWithMouse(HWND control) { driver::ClickAt(control, driver::CentreOf(control)); }

@@ -1,0 +1,138 @@
+#include "save_pass.h"
+#include "save_steps.h"
+#include "save_recorder.h"
+#include "sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using Log = std::vector<std::string>;
+
+namespace {
+
+// A sheet as Finish finds it after the user went through every page.
+void ChooseEverything(CPSheet& sheet, BYTE charSet) {
+    sheet.m_internetNav.m_enabled = 0;
+    sheet.m_lumora.m_enabled = 1;
+    sheet.m_printLabel.m_enabled = 1;
+    sheet.m_printLabel.m_colorRadio = 0;
+    CPPageOSD& osd = sheet.m_osd;
+    LOGFONTA font = {};
+    font.lfHeight = -37;
+    font.lfWeight = 700;
+    font.lfItalic = 1;
+    font.lfCharSet = charSet;
+    font.lfQuality = 2;
+    font.lfPitchAndFamily = 34;
+    std::strcpy(font.lfFaceName, "Courier New");
+    ASSERT_TRUE(osd.m_exampleFont.CreateFontIndirect(font));
+    osd.m_pointSize = 28;
+    osd.m_color = 0x0000FF;  // pure red
+    osd.m_colorIndex = 9;
+    osd.m_fontIndex = 3;
+    osd.m_sizeIndex = 4;
+    osd.m_osdEnabled = 0;
+    osd.m_trayRadio = 0;
+}
+
+Log OsdValues(const std::string& charSet) {
+    return {"number OSD\\Height=" + std::to_string(static_cast<DWORD>(-37)),
+            "number OSD\\SelSize=28",
+            "number OSD\\Weight=700",
+            "number OSD\\Width=0",
+            "number OSD\\Esc=0",
+            "number OSD\\Orient=0",
+            "number OSD\\Italic=1",
+            "number OSD\\Underline=0",
+            "number OSD\\StrikeOut=0",
+            "number OSD\\OutPrec=0",
+            "number OSD\\ClipPrec=0",
+            "number OSD\\Quality=2",
+            "number OSD\\Pitch&Family=34",
+            "string OSD\\FaceName=Courier New",
+            "number OSD\\CharSet=" + charSet,
+            "number OSD\\Color=255",
+            "number OSD\\ColorIndex=9",
+            "number OSD\\FontIndex=3",
+            "number OSD\\SizeIndex=4",
+            "number OSD\\Duration=1200",
+            "number OSD\\UserChanged=1"};
+}
+
+const Log kEnableValues = {"number Buttons\\INavEnable=0", "number Buttons\\LumoraEnable=1",
+                           "number Buttons\\PrintEnable=1", "number Buttons\\PrintSubRadioBtns=0",
+                           "number Buttons\\OSDEnable=0"};
+
+Log Join(Log a, const Log& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+}  // namespace
+
+TEST(SavePass, WritesEveryValueInOrderThenNotifiesTheDaemon) {
+    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
+    ChooseEverything(sheet, RUSSIAN_CHARSET);
+    SaveRecorder running(true);
+    RunSavePass(sheet, running, running, 1033);
+    EXPECT_EQ(running.log, Join(Join(Join(OsdValues("204"), kEnableValues), {"post 1840"}),
+                                {"number SysTrayIcon\\Hide=0", "post 1841"}));
+
+    // A stopped daemon is started last, after every value is in the store.
+    SaveRecorder stopped(false);
+    RunSavePass(sheet, stopped, stopped, 1033);
+    EXPECT_EQ(stopped.log, Join(Join(OsdValues("204"), kEnableValues), {"number SysTrayIcon\\Hide=0", "start daemon"}));
+}
+
+TEST(SavePass, JapaneseUsersGetTheShiftJisCharset) {
+    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
+    ChooseEverything(sheet, ANSI_CHARSET);
+    SaveRecorder japanese(false);
+    SaveOsdSettings(sheet.m_osd, japanese, 1041);
+    EXPECT_EQ(japanese.log, OsdValues("128"));
+
+    SaveRecorder german(false);
+    SaveOsdSettings(sheet.m_osd, german, 1031);
+    EXPECT_EQ(german.log, OsdValues("0"));
+}
+
+TEST(SavePass, PagesNeverShownWriteNothing) {
+    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
+    SaveRecorder stopped(false);
+    RunSavePass(sheet, stopped, stopped, 1033);
+    EXPECT_EQ(stopped.log, Log{}) << "no value, no Hide, no daemon start";
+
+    SaveRecorder running(true);
+    RunSavePass(sheet, running, running, 1033);
+    EXPECT_EQ(running.log, Log{"post 1840"});
+
+    // Each unknown source is skipped on its own.
+    sheet.m_printLabel.m_colorRadio = 1;
+    sheet.m_osd.m_osdEnabled = 1;
+    SaveRecorder some(false);
+    SaveEnabledFlags(sheet, some);
+    EXPECT_EQ(some.log, (Log{"number Buttons\\PrintSubRadioBtns=1", "number Buttons\\OSDEnable=1"}));
+}
+
+TEST(SavePass, TrayChoiceDecidesTheDaemonNotice) {
+    struct Case {
+        bool running;
+        int tray;
+        Log expected;
+    };
+    const Case cases[] = {
+        {true, 0, {"post 1840", "number SysTrayIcon\\Hide=0", "post 1841"}},
+        {false, 0, {"number SysTrayIcon\\Hide=0", "start daemon"}},
+        {true, 1, {"post 1840", "number SysTrayIcon\\Hide=1", "post 1842"}},
+        {false, 1, {"number SysTrayIcon\\Hide=1"}},
+        {true, -1, {"post 1840"}},
+        {false, -1, {}},
+        {false, 7, {}},
+    };
+    for (const Case& c : cases) {
+        SaveRecorder recorder(c.running);
+        NotifyDaemon(c.tray, recorder, recorder);
+        EXPECT_EQ(recorder.log, c.expected) << "running " << c.running << ", tray " << c.tray;
+    }
+}

@@ -1,0 +1,181 @@
+#include "remote_library.h"
+
+#include <gtest/gtest.h>
+#include <psapi.h>
+
+#include <vector>
+
+namespace driver {
+namespace {
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (handle_) CloseHandle(handle_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+class RemoteMemory {
+public:
+    RemoteMemory(HANDLE process, SIZE_T size)
+        : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+    ~RemoteMemory() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    void* get() const { return address_; }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+// A library loaded for its addresses only: no imports resolved, no DllMain run.
+class LocalImage {
+public:
+    explicit LocalImage(const std::string& path)
+        : module_(LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES)) {}
+    ~LocalImage() {
+        if (module_) FreeLibrary(module_);
+    }
+    LocalImage(const LocalImage&) = delete;
+    LocalImage& operator=(const LocalImage&) = delete;
+    HMODULE get() const { return module_; }
+
+private:
+    HMODULE module_;
+};
+
+std::string BaseName(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The base address in process of the module whose file is called baseName.
+HMODULE FindModule(HANDLE process, const std::string& baseName) {
+    std::vector<HMODULE> modules(256);
+    DWORD needed = 0;
+    for (;;) {
+        const DWORD bytes = static_cast<DWORD>(modules.size() * sizeof(HMODULE));
+        if (!EnumProcessModulesEx(process, modules.data(), bytes, &needed, LIST_MODULES_ALL)) return nullptr;
+        if (needed <= bytes) break;
+        modules.resize(needed / sizeof(HMODULE));
+    }
+    modules.resize(needed / sizeof(HMODULE));
+    for (HMODULE module : modules) {
+        char name[MAX_PATH] = {};
+        if (GetModuleBaseNameA(process, module, name, MAX_PATH) && lstrcmpiA(name, baseName.c_str()) == 0) {
+            return module;
+        }
+    }
+    return nullptr;
+}
+
+// Where a function of this process lies in process: the same offset in the
+// same module, which need not be loaded at the same address there.
+LPTHREAD_START_ROUTINE RemoteAddressOf(HANDLE process, const void* local) {
+    HMODULE localModule = nullptr;
+    char file[MAX_PATH] = {};
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCSTR>(local), &localModule) ||
+        !GetModuleFileNameA(localModule, file, MAX_PATH)) {
+        return nullptr;
+    }
+    HMODULE remoteModule = FindModule(process, BaseName(file));
+    if (!remoteModule) return nullptr;
+    const auto offset = static_cast<const BYTE*>(local) - reinterpret_cast<const BYTE*>(localModule);
+    return reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<BYTE*>(remoteModule) + offset);
+}
+
+bool SameBitness(HANDLE process) {
+    BOOL ours = FALSE;
+    BOOL theirs = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &ours) && IsWow64Process(process, &theirs) && ours == theirs;
+}
+
+// Runs start(parameter) on a new thread in process; its exit code, or nothing
+// (and a failure naming what) if it cannot start or does not end in time.
+std::optional<DWORD> RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter, DWORD timeoutMs,
+                                     const std::string& what) {
+    Handle thread(CreateRemoteThread(process, nullptr, 0, start, parameter, 0, nullptr));
+    if (!thread.get()) {
+        ADD_FAILURE() << "cannot start a thread for " << what << " in process " << GetProcessId(process) << " (error "
+                      << GetLastError() << ")";
+        return std::nullopt;
+    }
+    if (WaitForSingleObject(thread.get(), timeoutMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << what << " did not finish within " << timeoutMs << " ms in process " << GetProcessId(process);
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeThread(thread.get(), &code);
+    return code;
+}
+
+}  // namespace
+
+std::string FileBesideTest(const std::string& file) {
+    char exe[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string folder(exe, n < MAX_PATH ? n : 0);
+    const size_t slash = folder.find_last_of("\\/");
+    folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
+    return folder + "\\" + file;
+}
+
+HMODULE LoadRemoteLibrary(HANDLE process, const std::string& path, DWORD timeoutMs) {
+    const DWORD id = GetProcessId(process);
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        ADD_FAILURE() << "cannot load " << path << " into process " << id << ": the file is missing";
+        return nullptr;
+    }
+    if (!SameBitness(process)) {
+        ADD_FAILURE() << "cannot load " << path << " into process " << id << ": it differs from the test in bitness";
+        return nullptr;
+    }
+    const void* loadLibrary =
+        reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA"));
+    LPTHREAD_START_ROUTINE remoteLoadLibrary = loadLibrary ? RemoteAddressOf(process, loadLibrary) : nullptr;
+    if (!remoteLoadLibrary) {
+        ADD_FAILURE() << "cannot find LoadLibraryA in process " << id;
+        return nullptr;
+    }
+    RemoteMemory remotePath(process, path.size() + 1);
+    if (!remotePath.get() || !WriteProcessMemory(process, remotePath.get(), path.c_str(), path.size() + 1, nullptr)) {
+        ADD_FAILURE() << "cannot write the library's path into process " << id << " (error " << GetLastError() << ")";
+        return nullptr;
+    }
+    const std::string what = "LoadLibraryA(\"" + path + "\")";
+    const std::optional<DWORD> result = RunRemoteThread(process, remoteLoadLibrary, remotePath.get(), timeoutMs, what);
+    if (!result) return nullptr;
+    // The exit code holds only the low half of a 64-bit module handle: the
+    // module list tells whether the library is there, and where.
+    HMODULE remoteBase = FindModule(process, BaseName(path));
+    if (!remoteBase) {
+        ADD_FAILURE() << what << " failed in process " << id << " (thread exit code " << *result << ")";
+    }
+    return remoteBase;
+}
+
+std::optional<DWORD> RunRemoteExport(HANDLE process, HMODULE remoteBase, const std::string& path,
+                                     const char* exportName, DWORD timeoutMs) {
+    LocalImage image(path);
+    const void* local = image.get() ? reinterpret_cast<const void*>(GetProcAddress(image.get(), exportName)) : nullptr;
+    if (!local) {
+        ADD_FAILURE() << path << " does not export " << exportName;
+        return std::nullopt;
+    }
+    const auto offset = static_cast<const BYTE*>(local) - reinterpret_cast<const BYTE*>(image.get());
+    auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<BYTE*>(remoteBase) + offset);
+    return RunRemoteThread(process, start, nullptr, timeoutMs, exportName);
+}
+
+}  // namespace driver

@@ -1,0 +1,13 @@
+// Redirecting a function's import slots in the modules of this process.
+#pragma once
+
+#include <windows.h>
+
+// Points every import slot of module that holds original at replacement, and
+// returns how many of its slots lead to replacement afterwards (including those
+// redirected before). Slots are matched by address, so an import is found
+// whatever name the module gave the exporting library.
+int RedirectImports(HMODULE module, const void* original, const void* replacement);
+
+// RedirectImports for every module loaded in this process except skip.
+int RedirectImportsEverywhere(const void* original, const void* replacement, HMODULE skip);
