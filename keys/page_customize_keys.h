@@ -2,14 +2,15 @@
 // shows the sheet's extra Finish button.
 #pragma once
 
-#include "property_page.h"
+#include "page_frame.h"
 
-class CPPageCustomizeKeys : public CPropertyPageEx {
+class CPPageCustomizeKeys : public CPageFrame {
 public:
     CPPageCustomizeKeys();
 
     int m_resetFlag = 0;  // 1 once the keys were reset to their defaults
 
 protected:
-    BOOL OnSetActive() override;
+    DWORD WizardButtons() const override { return PSWIZB_BACK | PSWIZB_NEXT; }
+    bool ShowsExtraFinish() const override { return true; }
 };

@@ -1,7 +1,6 @@
 #include "page_osd.h"
 
 #include "DormexUtil.h"
-#include "page_frame.h"
 #include "resource.h"
 #include "store_layout.h"
 
@@ -15,21 +14,14 @@ DWORD ReadNumber(const store::NumberValue& value) {
 
 }  // namespace
 
-CPPageOSD::CPPageOSD() : CPropertyPageEx(IDD_OSD) { m_psp.dwFlags |= PSP_HIDEHEADER; }
-
-BOOL CPPageOSD::OnSetActive() {
-    SetWizardButtons(*this, PSWIZB_BACK | PSWIZB_NEXT);
-    ShowExtraFinishButton(*this, false);
-    return CPropertyPageEx::OnSetActive();
-}
+CPPageOSD::CPPageOSD() : CPageFrame(IDD_OSD, 4, IDB_PAGE_BACKGROUND) {}
 
 void CPPageOSD::DoDataExchange(CDataExchange* dx) {
     DDX_Radio(dx, IDC_OSD_ENABLE, m_osdRadio);
     DDX_Radio(dx, IDC_TRAY_SHOW, m_trayRadio);
 }
 
-BOOL CPPageOSD::OnInitDialog() {
-    CPropertyPageEx::OnInitDialog();
+void CPPageOSD::OnInitPage() {
     switch (ReadNumber(store::kOsdEnable)) {
     case 0:
         m_osdEnabled = 0;
@@ -55,14 +47,13 @@ BOOL CPPageOSD::OnInitDialog() {
         break;
     }
     UpdateData(FALSE);
-    return TRUE;
 }
 
 LRESULT CPPageOSD::OnWizardNext() {
     UpdateData(TRUE);
     if (m_osdRadio == 0) m_osdEnabled = 1;
     if (m_osdRadio == 1) m_osdEnabled = 0;
-    return CPropertyPageEx::OnWizardNext();
+    return CPageFrame::OnWizardNext();
 }
 
 BOOL CPPageOSD::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -74,7 +65,7 @@ BOOL CPPageOSD::OnCommand(WPARAM wParam, LPARAM lParam) {
         ShowTrayPictures(false);
         return TRUE;
     }
-    return CPropertyPageEx::OnCommand(wParam, lParam);
+    return CPageFrame::OnCommand(wParam, lParam);
 }
 
 void CPPageOSD::ShowTrayPictures(bool iconShown) {

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "gdi_object.h"
-#include "property_page.h"
+#include "page_frame.h"
 
-class CPPageOSD : public CPropertyPageEx {
+class CPPageOSD : public CPageFrame {
 public:
     CPPageOSD();
 
@@ -22,8 +22,8 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
-    BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
+    void OnInitPage() override;
+    DWORD WizardButtons() const override { return PSWIZB_BACK | PSWIZB_NEXT; }
     LRESULT OnWizardNext() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 

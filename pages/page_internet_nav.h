@@ -1,9 +1,9 @@
 // The Internet Navigation page: the browser keys on or off.
 #pragma once
 
-#include "property_page.h"
+#include "page_frame.h"
 
-class CPPageInternetNav : public CPropertyPageEx {
+class CPPageInternetNav : public CPageFrame {
 public:
     CPPageInternetNav();
 
@@ -11,5 +11,6 @@ public:
     int m_enabled = -1;  // 1 on, 0 off, -1 unknown: the Save pass skips it
 
 protected:
-    BOOL OnSetActive() override;
+    DWORD WizardButtons() const override { return PSWIZB_BACK | PSWIZB_NEXT; }
+    void BeforeStripJump() override { OnWizardNext(); }
 };

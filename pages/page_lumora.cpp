@@ -1,12 +1,5 @@
 #include "page_lumora.h"
 
-#include "page_frame.h"
 #include "resource.h"
 
-CPPageLumora::CPPageLumora() : CPropertyPageEx(IDD_LUMORA) { m_psp.dwFlags |= PSP_HIDEHEADER; }
-
-BOOL CPPageLumora::OnSetActive() {
-    SetWizardButtons(*this, PSWIZB_BACK | PSWIZB_NEXT);
-    ShowExtraFinishButton(*this, false);
-    return CPropertyPageEx::OnSetActive();
-}
+CPPageLumora::CPPageLumora() : CPageFrame(IDD_LUMORA, 1, IDB_PAGE_BACKGROUND) {}

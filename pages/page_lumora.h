@@ -1,9 +1,9 @@
 // The Lumora Keys page: the seven launch keys on or off.
 #pragma once
 
-#include "property_page.h"
+#include "page_frame.h"
 
-class CPPageLumora : public CPropertyPageEx {
+class CPPageLumora : public CPageFrame {
 public:
     CPPageLumora();
 
@@ -11,5 +11,8 @@ public:
     int m_enabled = -1;  // 1 on, 0 off, -1 unknown: the Save pass skips it
 
 protected:
-    BOOL OnSetActive() override;
+    DWORD WizardButtons() const override { return PSWIZB_BACK | PSWIZB_NEXT; }
+    void BeforeStripJump() override { OnWizardNext(); }
+    // With the keys switched off the wizard ends here: the strip is inert.
+    bool StripActive() const override { return m_enabled != 0; }
 };

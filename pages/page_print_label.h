@@ -1,9 +1,9 @@
 // The Print Label page: whether to print a new key label, and in which colours.
 #pragma once
 
-#include "property_page.h"
+#include "page_frame.h"
 
-class CPPagePrintLabel : public CPropertyPageEx {
+class CPPagePrintLabel : public CPageFrame {
 public:
     CPPagePrintLabel();
 
@@ -12,5 +12,6 @@ public:
     int m_colorRadio = -1;  // 0 white on black, 1 black on white, -1 none checked
 
 protected:
-    BOOL OnSetActive() override;
+    DWORD WizardButtons() const override { return PSWIZB_BACK | PSWIZB_NEXT; }
+    void BeforeStripJump() override { OnWizardNext(); }
 };

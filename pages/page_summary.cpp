@@ -1,12 +1,5 @@
 #include "page_summary.h"
 
-#include "page_frame.h"
 #include "resource.h"
 
-CPPageSummary::CPPageSummary() : CPropertyPageEx(IDD_SUMMARY) { m_psp.dwFlags |= PSP_HIDEHEADER; }
-
-BOOL CPPageSummary::OnSetActive() {
-    SetWizardButtons(*this, PSWIZB_BACK | PSWIZB_FINISH);
-    ShowExtraFinishButton(*this, false);
-    return CPropertyPageEx::OnSetActive();
-}
+CPPageSummary::CPPageSummary() : CPageFrame(IDD_SUMMARY, 5, IDB_SUMMARY_BACKGROUND) {}

@@ -1,12 +1,12 @@
 // The Summary page: the last page, with Back and Finish.
 #pragma once
 
-#include "property_page.h"
+#include "page_frame.h"
 
-class CPPageSummary : public CPropertyPageEx {
+class CPPageSummary : public CPageFrame {
 public:
     CPPageSummary();
 
 protected:
-    BOOL OnSetActive() override;
+    DWORD WizardButtons() const override { return PSWIZB_BACK | PSWIZB_FINISH; }
 };

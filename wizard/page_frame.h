@@ -1,9 +1,61 @@
-// What every page does with the sheet around it.
+// CPageFrame: the chrome every wizard page shares. A picture behind the
+// controls, the title over its dark band, the Tab strip of six page labels
+// that jump to their pages (hand cursor, click sound), fixed text colours over
+// the picture, the Frame fonts, a layout pass that pins every control to the
+// pictures' pixel grid, and high contrast (no picture, larger fonts).
+//
+// A page supplies its values (own label, picture, buttons) and tells its own
+// story through OnInitPage and OnActivatePage; the frame's work runs around them.
 #pragma once
 
 #include "property_page.h"
 
-// Posts the wizard buttons that a page offers (PSWIZB_* flags) to its sheet.
-void SetWizardButtons(const CPropertyPageEx& page, DWORD flags);
-// Shows or hides the sheet's extra Finish button, if the sheet has made it.
-void ShowExtraFinishButton(const CPropertyPageEx& page, bool show);
+#include <vector>
+
+class CPageFrame : public CPropertyPageEx {
+public:
+    // ownLabel: the strip index (0..5) of the page's own label, -1 for none.
+    CPageFrame(UINT templateId, int ownLabel, UINT backgroundId);
+
+protected:
+    // The page's own initialisation, after the layout pass and before the
+    // Hot spots are recorded.
+    virtual void OnInitPage() {}
+    // The wizard buttons (PSWIZB_*) posted on activation; 0 posts none.
+    virtual DWORD WizardButtons() const = 0;
+    // Whether the sheet's extra Finish button is shown on this page.
+    virtual bool ShowsExtraFinish() const { return false; }
+    // The page's own work on activation, after the fonts are applied.
+    virtual void OnActivatePage() {}
+    // What runs before a Tab strip jump leaves the page (result ignored).
+    virtual void BeforeStripJump() {}
+    // Whether the Tab strip answers the mouse (the hand and the jumps).
+    virtual bool StripActive() const { return true; }
+    // The picture painted behind the controls.
+    virtual UINT BackgroundId() const { return m_backgroundId; }
+    // A page's own static colours; true when it set the text colour of id.
+    virtual bool OwnStaticColor(HDC, int /*id*/) { return false; }
+
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // Sends the body font to every control, then the title, label and
+    // current-label fonts to theirs (from the set for the current mode).
+    void ApplyFrameFonts();
+    bool HighContrast();
+
+    const int m_ownLabel;
+    const UINT m_backgroundId;
+    std::vector<RECT> m_hotSpots;  // the six labels, in strip order, in client pixels
+    HIGHCONTRASTA m_hc = {};
+
+private:
+    void ScaleToReferenceUnits();
+    void RecordHotSpots();
+    void Paint();
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type, HBRUSH defaultBrush);
+    bool OnSetCursor();
+    bool OnStripClick();
+    int HotSpotUnderCursor(int startAt) const;
+};

@@ -1,5 +1,6 @@
 #include "sheet.h"
 
+#include "high_contrast.h"
 #include "resource.h"
 #include "save_pass.h"
 #include "win_app.h"
@@ -55,11 +56,7 @@ CPSheet::CPSheet(UINT captionId, CWnd* parent, UINT selectPage, HBITMAP watermar
     m_highContrast = QueryHighContrast();
 }
 
-BOOL CPSheet::QueryHighContrast() {
-    m_hc.cbSize = sizeof m_hc;
-    if (!::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof m_hc, &m_hc, SPIF_SENDCHANGE)) return FALSE;
-    return (m_hc.dwFlags & HCF_HIGHCONTRASTON) ? TRUE : FALSE;
-}
+BOOL CPSheet::QueryHighContrast() { return HighContrastOn(m_hc) ? TRUE : FALSE; }
 
 BOOL CPSheet::OnInitDialog() {
     BOOL result = CPropertySheetEx::OnInitDialog();
