@@ -1,9 +1,11 @@
 #include "ravlen_app.h"
 
 #include "DormexUtil.h"
+#include "about_dlg.h"
 #include "main_frame.h"
 #include "resource.h"
 #include "sheet.h"
+#include "wnd.h"
 
 namespace {
 constexpr char kInstanceMutex[] = "RavlenClass";
@@ -39,4 +41,11 @@ int CRavlenApp::ExitInstance() {
     if (m_hMutex) ::CloseHandle(m_hMutex);
     m_hMutex = nullptr;
     return CWinApp::ExitInstance();
+}
+
+BOOL CRavlenApp::OnCommand(UINT id) {
+    if (id != ID_APP_ABOUT) return FALSE;
+    CAboutDlg about;
+    about.DoModal(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
+    return TRUE;
 }

@@ -11,6 +11,8 @@ public:
     ~CRavlenApp() override = default;
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // ID_APP_ABOUT opens the About box.
+    BOOL OnCommand(UINT id) override;
 
 private:
     HANDLE m_hMutex = nullptr;  // the single-instance mutex, owned

@@ -34,11 +34,20 @@ bool ReturnsDirectly(UINT msg) {
 void CDialog::BindNextDialog() { t_binding = this; }
 
 INT_PTR CDialog::DoModal(HWND parent) {
+    m_modal = true;
     BindNextDialog();
     INT_PTR result = ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), parent,
                                        &CDialog::StaticDlgProc, reinterpret_cast<LPARAM>(this));
     t_binding = nullptr;
+    m_modal = false;
     return result;
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM) {
+    const UINT id = LOWORD(wParam);
+    if (!m_modal || HIWORD(wParam) != BN_CLICKED || (id != IDOK && id != IDCANCEL)) return FALSE;
+    EndDialog(static_cast<INT_PTR>(id));
+    return TRUE;
 }
 
 BOOL CDialog::UpdateData(BOOL save) {

@@ -23,6 +23,8 @@ protected:
     // The dialog's font, before WM_INITDIALOG.
     virtual void OnSetFont(HFONT) {}
     virtual void DoDataExchange(CDataExchange*) {}
+    // A modal dialog ends with OK or Cancel (and Escape, which sends IDCANCEL).
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // A dialog leaves unanswered messages to the dialog manager.
     LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -34,6 +36,7 @@ protected:
     UINT m_nIDTemplate;
 
 private:
+    bool m_modal = false;
     INT_PTR DialogProc(UINT msg, WPARAM wParam, LPARAM lParam);
 };
 

@@ -55,3 +55,9 @@ bool CFrameWnd::OnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
         return false;
     }
 }
+
+BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam != 0) return FALSE;  // a control's notification, not a command
+    CWinApp* app = AfxGetApp();
+    return app ? app->OnCommand(LOWORD(wParam)) : FALSE;
+}

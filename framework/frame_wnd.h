@@ -19,6 +19,8 @@ protected:
     // style. FALSE stops the creation.
     virtual BOOL PreCreateWindow(CREATESTRUCTA& create);
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Menu and accelerator commands go to the program object (the pane answers none).
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // WM_CREATE: 0 to go on, -1 to fail the creation.
     virtual int OnCreate(LPCREATESTRUCTA) { return 0; }
     // The frame's own object is heap-made and goes with its window.

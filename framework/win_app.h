@@ -19,6 +19,8 @@ public:
     virtual int ExitInstance() { return 0; }
     // Pumps messages until WM_QUIT or until the main window is gone.
     virtual int Run();
+    // A menu or accelerator command that no window answered. TRUE when handled.
+    virtual BOOL OnCommand(UINT /*id*/) { return FALSE; }
 
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;
