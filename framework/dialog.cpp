@@ -71,7 +71,12 @@ INT_PTR CALLBACK CDialog::StaticDlgProc(HWND window, UINT msg, WPARAM wParam, LP
         dialog->Attach(window);
     }
     if (!dialog) return FALSE;
-    return dialog->DialogProc(msg, wParam, lParam);
+    // No exception may unwind through the dialog manager.
+    try {
+        return dialog->DialogProc(msg, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 INT_PTR CDialog::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -53,7 +53,11 @@ int CALLBACK CPropertySheetEx::SheetCallback(HWND sheet, UINT msg, LPARAM) {
         CPropertySheetEx* self = t_sheet;
         t_sheet = nullptr;
         self->SubclassWindow(sheet);
-        self->OnInitDialog();
+        try {
+            self->OnInitDialog();
+        } catch (...) {
+            // The sheet runs on without the program's additions.
+        }
     }
     return 0;
 }

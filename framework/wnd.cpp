@@ -134,5 +134,10 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARA
         object->Attach(window);
     }
     if (!object) return ::DefWindowProcA(window, msg, wParam, lParam);
-    return object->WindowProc(msg, wParam, lParam);
+    // No exception may unwind through the system's code.
+    try {
+        return object->WindowProc(msg, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
 }
