@@ -1,23 +1,11 @@
 #include "child_view.h"
 
-#include "win_app.h"
-
 namespace {
 constexpr char kChildViewClass[] = "RavlenChildView";
 }
 
 BOOL CChildView::Create(HWND frame, UINT id) {
-    WNDCLASSA existing = {};
-    if (!::GetClassInfoA(AfxGetInstanceHandle(), kChildViewClass, &existing)) {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = &CWnd::StaticWndProc;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kChildViewClass;
-        if (!::RegisterClassA(&wc)) return FALSE;
-    }
+    if (!RegisterWndClass(kChildViewClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW)) return FALSE;
     const RECT empty = {0, 0, 0, 0};
     return CreateEx(WS_EX_CLIENTEDGE, kChildViewClass, nullptr, WS_CHILD | WS_VISIBLE, empty, frame, id);
 }

@@ -7,17 +7,7 @@ constexpr char kFrameBaseClass[] = "RavlenFrame";
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& create) {
-    WNDCLASSA existing = {};
-    if (!::GetClassInfoA(AfxGetInstanceHandle(), kFrameBaseClass, &existing)) {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &CWnd::StaticWndProc;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kFrameBaseClass;
-        if (!::RegisterClassA(&wc)) return FALSE;
-    }
+    if (!RegisterWndClass(kFrameBaseClass, CS_DBLCLKS)) return FALSE;
     create.lpszClass = kFrameBaseClass;
     create.dwExStyle |= WS_EX_CLIENTEDGE;
     return TRUE;

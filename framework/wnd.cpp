@@ -62,6 +62,19 @@ BOOL CWnd::CreateEx(const CREATESTRUCTA& create) {
     return TRUE;
 }
 
+BOOL CWnd::RegisterWndClass(LPCSTR className, UINT classStyle) {
+    WNDCLASSA existing = {};
+    if (::GetClassInfoA(AfxGetInstanceHandle(), className, &existing)) return TRUE;
+    WNDCLASSA wc = {};
+    wc.style = classStyle;
+    wc.lpfnWndProc = &CWnd::StaticWndProc;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = className;
+    return ::RegisterClassA(&wc) != 0;
+}
+
 BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 BOOL CWnd::SubclassWindow(HWND window) {

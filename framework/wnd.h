@@ -22,6 +22,10 @@ public:
                   UINT id);
     // The same from a filled creation structure (class, styles, menu, parent).
     BOOL CreateEx(const CREATESTRUCTA& create);
+    // Registers a window class of this layer (arrow cursor, the window colour
+    // as background) unless it exists already. MFC's AfxRegisterWndClass.
+    static BOOL RegisterWndClass(LPCSTR className, UINT classStyle);
+
     // Destroys the window; the object stays and can be reused.
     virtual BOOL DestroyWindow();
 
