@@ -1,3 +1,4 @@
+#include "log_pixels.h"
 #include "wizard_fixture.h"
 
 #include <commctrl.h>
@@ -7,33 +8,6 @@ namespace {
 constexpr int kPictureWidth = 719;  // the sheet is as wide as its pictures
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
-
-// Sets the screen's logical resolution for programs started from now on,
-// and puts the old one back afterwards.
-class ScopedLogPixels {
-public:
-    explicit ScopedLogPixels(DWORD dpi) {
-        old_ = driver::ReadNumber(HKEY_CURRENT_USER, kDesktop, "LogPixels");
-        driver::WriteNumber(HKEY_CURRENT_USER, kDesktop, "LogPixels", dpi);
-    }
-    ~ScopedLogPixels() {
-        if (old_) {
-            driver::WriteNumber(HKEY_CURRENT_USER, kDesktop, "LogPixels", *old_);
-        } else {
-            HKEY key = nullptr;
-            if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-                RegDeleteValueA(key, "LogPixels");
-                RegCloseKey(key);
-            }
-        }
-    }
-    ScopedLogPixels(const ScopedLogPixels&) = delete;
-    ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
-
-private:
-    static constexpr char kDesktop[] = "Control Panel\\Desktop";
-    std::optional<DWORD> old_;
-};
 
 }  // namespace
 
@@ -80,7 +54,7 @@ TEST_F(LayoutTest, ButtonsKeepTheirDistancesWhateverTheirWidths) {
     ASSERT_TRUE(WaitForWizardExit("Cancel"));
 
     // A larger system font makes wider buttons; the distances still hold.
-    ScopedLogPixels large(144);
+    driver::ScopedLogPixels large(144);
     ASSERT_TRUE(StartWizard());
     driver::SaveScreenshot("wizard-144dpi", sheet_);
     const int largeWidth = ExpectButtonLayout();

@@ -432,65 +432,113 @@ TEST(DialogDetails, SizeComboGetsItsEightSizesFromTheInitialisationData) {
 
 // ---- Pictures
 
+// Pictures with words have one copy in each of these four languages; the rest
+// have a single English copy that every language falls back to.
+constexpr LANGID kPictureLanguages[] = {
+    MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL), kEnglish, MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN),
+    MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)};
+// Languages whose users get one of the four sets through the system's fallback.
+// (Not LANG_NEUTRAL: asking for it means any language.)
+constexpr LANGID kOtherLanguages[] = {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), MAKELANGID(LANG_CZECH, SUBLANG_DEFAULT),
+                                      MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH),
+                                      MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MEXICAN)};
+
 struct ExpectedPicture {
     int id;
     int width, height;
     int bitsPerPixel;
     DWORD compression;
+    bool fourSets;
 };
 
 const std::vector<ExpectedPicture> kPictures = {
-    {IDB_SHEET_WIDTH, 719, 448, 8, BI_RGB},
-    {IDB_PAGE_BACKGROUND, 716, 550, 8, BI_RGB},
-    {IDB_SUMMARY_BACKGROUND, 716, 517, 8, BI_RGB},
-    {IDB_CUSTOMIZE_BACKGROUND, 719, 496, 8, BI_RGB},
-    {IDB_INSTRUCTIONS, 582, 732, 8, BI_RLE8},
-    {IDB_STRIP_WELCOME, 516, 30, 8, BI_RGB},
-    {IDB_STRIP_INTERNET_NAV, 516, 30, 8, BI_RGB},
-    {IDB_STRIP_LUMORA, 516, 30, 8, BI_RGB},
-    {IDB_STRIP_CUSTOMIZE_KEYS, 516, 30, 8, BI_RGB},
-    {IDB_STRIP_PRINT_LABEL, 516, 30, 8, BI_RGB},
-    {IDB_STRIP_OSD, 516, 30, 8, BI_RGB},
-    {IDB_STRIP_SUMMARY, 516, 30, 8, BI_RGB},
-    {IDB_WELCOME_PICTURE, 333, 193, 8, BI_RGB},
-    {IDB_INAV_ON, 350, 212, 8, BI_RGB},
-    {IDB_INAV_OFF, 350, 212, 8, BI_RGB},
-    {IDB_LUMORA_ON, 414, 270, 8, BI_RGB},
-    {IDB_LUMORA_OFF, 414, 270, 8, BI_RGB},
-    {IDB_KEYS_NONE, 507, 59, 8, BI_RGB},
-    {IDB_KEYS_1, 507, 59, 8, BI_RGB},
-    {IDB_KEYS_2, 507, 59, 8, BI_RGB},
-    {IDB_KEYS_3, 507, 59, 8, BI_RGB},
-    {IDB_KEYS_4, 507, 59, 8, BI_RGB},
-    {IDB_KEYS_5, 507, 59, 8, BI_RGB},
-    {IDB_KEYS_6, 507, 59, 8, BI_RGB},
-    {IDB_KEYS_7, 507, 59, 8, BI_RGB},
-    {IDB_STEP_1, 18, 16, 8, BI_RGB},
-    {IDB_STEP_2, 17, 17, 8, BI_RGB},
-    {IDB_STEP_3, 18, 18, 8, BI_RGB},
-    {IDB_STEP_4, 18, 16, 8, BI_RGB},
-    {IDB_LABEL_WHITE_ON_BLACK, 545, 40, 8, BI_RGB},
-    {IDB_LABEL_BLACK_ON_WHITE, 545, 40, 8, BI_RGB},
-    {IDB_SUMMARY_KEYBOARD, 390, 213, 8, BI_RGB},
-    {IDB_SUMMARY_KEYS, 117, 51, 8, BI_RGB},
-    {IDB_SUMMARY_INAV, 116, 35, 4, BI_RGB},
-    {IDB_SUMMARY_TRAY, 108, 38, 8, BI_RGB},
-    {IDB_TRAY_HIDDEN, 234, 40, 8, BI_RGB},
-    {IDB_TRAY_SHOWN, 234, 40, 8, BI_RGB},
+    {IDB_SHEET_WIDTH, 719, 448, 8, BI_RGB, false},
+    {IDB_PAGE_BACKGROUND, 716, 550, 8, BI_RGB, false},
+    {IDB_SUMMARY_BACKGROUND, 716, 517, 8, BI_RGB, false},
+    {IDB_CUSTOMIZE_BACKGROUND, 719, 496, 8, BI_RGB, false},
+    {IDB_INSTRUCTIONS, 582, 732, 8, BI_RLE8, false},
+    {144, 719, 448, 8, BI_RGB, false},  // never drawn
+    {145, 716, 517, 8, BI_RGB, false},
+    {153, 719, 448, 8, BI_RGB, false},
+    {154, 719, 448, 8, BI_RGB, false},
+    {155, 719, 448, 8, BI_RGB, false},
+    {156, 719, 448, 8, BI_RGB, false},
+    {157, 719, 448, 8, BI_RGB, false},
+    {158, 719, 448, 8, BI_RGB, false},
+    {159, 719, 448, 8, BI_RGB, false},
+    {165, 719, 448, 8, BI_RGB, false},
+    {169, 719, 448, 8, BI_RGB, false},
+    {170, 719, 448, 8, BI_RGB, false},
+    {171, 719, 448, 8, BI_RGB, false},
+    {172, 719, 448, 8, BI_RGB, false},
+    {173, 719, 448, 8, BI_RGB, false},
+    {174, 719, 448, 8, BI_RGB, false},
+    {181, 715, 38, 8, BI_RGB, false},
+    {IDB_STRIP_WELCOME, 516, 30, 8, BI_RGB, true},
+    {IDB_STRIP_INTERNET_NAV, 516, 30, 8, BI_RGB, true},
+    {IDB_STRIP_LUMORA, 516, 30, 8, BI_RGB, true},
+    {IDB_STRIP_CUSTOMIZE_KEYS, 516, 30, 8, BI_RGB, true},
+    {IDB_STRIP_PRINT_LABEL, 516, 30, 8, BI_RGB, true},
+    {IDB_STRIP_OSD, 516, 30, 8, BI_RGB, true},
+    {IDB_STRIP_SUMMARY, 516, 30, 8, BI_RGB, true},
+    {IDB_WELCOME_PICTURE, 333, 193, 8, BI_RGB, true},
+    {IDB_INAV_ON, 350, 212, 8, BI_RGB, true},
+    {IDB_INAV_OFF, 350, 212, 8, BI_RGB, true},
+    {IDB_LUMORA_ON, 414, 270, 8, BI_RGB, true},
+    {IDB_LUMORA_OFF, 414, 270, 8, BI_RGB, true},
+    {IDB_KEYS_NONE, 507, 59, 8, BI_RGB, true},
+    {IDB_KEYS_1, 507, 59, 8, BI_RGB, true},
+    {IDB_KEYS_2, 507, 59, 8, BI_RGB, true},
+    {IDB_KEYS_3, 507, 59, 8, BI_RGB, true},
+    {IDB_KEYS_4, 507, 59, 8, BI_RGB, true},
+    {IDB_KEYS_5, 507, 59, 8, BI_RGB, true},
+    {IDB_KEYS_6, 507, 59, 8, BI_RGB, true},
+    {IDB_KEYS_7, 507, 59, 8, BI_RGB, true},
+    {IDB_STEP_1, 18, 16, 8, BI_RGB, true},
+    {IDB_STEP_2, 17, 17, 8, BI_RGB, true},
+    {IDB_STEP_3, 18, 18, 8, BI_RGB, true},
+    {IDB_STEP_4, 18, 16, 8, BI_RGB, true},
+    {IDB_LABEL_WHITE_ON_BLACK, 545, 40, 8, BI_RGB, true},
+    {IDB_LABEL_BLACK_ON_WHITE, 545, 40, 8, BI_RGB, true},
+    {IDB_SUMMARY_KEYBOARD, 390, 213, 8, BI_RGB, true},
+    {IDB_SUMMARY_KEYS, 117, 51, 8, BI_RGB, true},
+    {IDB_SUMMARY_INAV, 116, 35, 4, BI_RGB, true},
+    {IDB_SUMMARY_TRAY, 108, 38, 8, BI_RGB, true},
+    {IDB_TRAY_HIDDEN, 234, 40, 8, BI_RGB, true},
+    {IDB_TRAY_SHOWN, 234, 40, 8, BI_RGB, true},
 };
 
 void PrintTo(const ExpectedPicture& picture, std::ostream* out) { *out << "bitmap " << picture.id; }
 
 class PictureTest : public testing::TestWithParam<ExpectedPicture> {};
 
-TEST_P(PictureTest, HasItsSizeAndBitDepth) {
+TEST_P(PictureTest, HasItsSizeAndBitDepthInEveryLanguageItBelongsTo) {
     const ExpectedPicture& expected = GetParam();
-    const auto header = driver::LoadBitmapHeader(Self(), static_cast<WORD>(expected.id), kEnglish);
-    ASSERT_TRUE(header) << "no bitmap " << expected.id << " in language 0x0409";
-    EXPECT_EQ(header->biWidth, expected.width);
-    EXPECT_EQ(header->biHeight, expected.height);  // positive: stored bottom-up
-    EXPECT_EQ(header->biBitCount, expected.bitsPerPixel);
-    EXPECT_EQ(header->biCompression, expected.compression);
+    for (LANGID language : kPictureLanguages) {
+        const bool belongs = expected.fourSets || language == kEnglish;
+        const auto header = driver::LoadBitmapHeader(Self(), static_cast<WORD>(expected.id), language);
+        if (!belongs) {
+            EXPECT_FALSE(header) << "a language-neutral picture has a copy in language " << language;
+            continue;
+        }
+        ASSERT_TRUE(header) << "no bitmap " << expected.id << " in language " << language;
+        EXPECT_EQ(header->biWidth, expected.width) << language;
+        EXPECT_EQ(header->biHeight, expected.height) << language;  // positive: stored bottom-up
+        EXPECT_EQ(header->biBitCount, expected.bitsPerPixel) << language;
+        EXPECT_EQ(header->biCompression, expected.compression) << language;
+        // The print job reads a full colour table of 2^bits entries before the pixels.
+        EXPECT_TRUE(header->biClrUsed == 0 || header->biClrUsed == (1u << expected.bitsPerPixel)) << language;
+    }
+}
+
+TEST_P(PictureTest, IsAbsentFromTheLanguagesWithoutPictures) {
+    const ExpectedPicture& expected = GetParam();
+    for (LANGID language : kOtherLanguages) {
+        EXPECT_EQ(FindResourceExA(Self(), MAKEINTRESOURCEA(2) /* RT_BITMAP */,
+                                  MAKEINTRESOURCEA(expected.id), language),
+                  nullptr)
+            << "bitmap " << expected.id << " in language " << language;
+    }
 }
 
 TEST_P(PictureTest, LoadsThroughTheSystem) {
@@ -504,10 +552,36 @@ TEST_P(PictureTest, LoadsThroughTheSystem) {
     DeleteObject(bitmap);
 }
 
-INSTANTIATE_TEST_SUITE_P(English, PictureTest, testing::ValuesIn(kPictures),
+INSTANTIATE_TEST_SUITE_P(AllLanguages, PictureTest, testing::ValuesIn(kPictures),
                          [](const testing::TestParamInfo<ExpectedPicture>& param) {
                              return "Bitmap" + std::to_string(param.param.id);
                          });
+
+// The strip picture and the pictures over the page must line up with the
+// background's colours where they meet, or a seam shows around them.
+TEST(Pictures, StripPicturesStandOnTheBackgroundsRowColour) {
+    const auto rowColour = [](int id, int x, int y) {
+        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(Self(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
+                                                         LR_CREATEDIBSECTION));
+        EXPECT_NE(bitmap, nullptr) << id;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        const COLORREF colour = GetPixel(dc, x, y);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+        return colour;
+    };
+    // The strip stands at page pixels (38, 46); its top left corner is row, not circle.
+    const COLORREF row = rowColour(IDB_PAGE_BACKGROUND, 38, 46);
+    for (int id : {IDB_STRIP_WELCOME, IDB_STRIP_INTERNET_NAV, IDB_STRIP_SUMMARY}) EXPECT_EQ(rowColour(id, 0, 0), row);
+    EXPECT_EQ(rowColour(IDB_SUMMARY_BACKGROUND, 38, 46), row);
+    EXPECT_EQ(rowColour(IDB_CUSTOMIZE_BACKGROUND, 38, 46), row);
+    // The key row lies on the Customize Keys background exactly as the background draws it.
+    for (int x : {0, 100, 250, 506}) {
+        EXPECT_EQ(rowColour(IDB_KEYS_NONE, x, 2), rowColour(IDB_CUSTOMIZE_BACKGROUND, 197 + x, 148)) << x;
+    }
+}
 
 TEST(Pictures, EveryPictureThatADialogShowsIsThere) {
     for (const ExpectedDialog& dialog : ExpectedDialogs()) {
@@ -565,6 +639,52 @@ TEST(Cursor, HandCursorIsOne32By32ImageWithItsHotSpotAt12And4) {
     EXPECT_EQ(header.biBitCount, 4);
 
     EXPECT_NE(LoadCursorA(Self(), MAKEINTRESOURCEA(IDC_HAND_CURSOR)), nullptr);
+}
+
+// The click sound: one copy, in Chinese (Traditional) only, that the lookup
+// finds for every language.
+TEST(Sound, ClickIsA278ByteStereo8BitPcmWaveIn1028Only) {
+    const LANGID traditional = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL);
+    const std::vector<BYTE> wave = driver::ResourceBytes(Self(), "WAVE", IDR_CLICK_SOUND, traditional);
+    ASSERT_GE(wave.size(), 44u);
+    const auto tag = [&](size_t at) { return std::string(reinterpret_cast<const char*>(wave.data() + at), 4); };
+    const auto u16 = [&](size_t at) { WORD v = 0; std::memcpy(&v, wave.data() + at, 2); return v; };
+    const auto u32 = [&](size_t at) { DWORD v = 0; std::memcpy(&v, wave.data() + at, 4); return v; };
+    EXPECT_EQ(tag(0), "RIFF");
+    EXPECT_EQ(u32(4), wave.size() - 8);
+    EXPECT_EQ(tag(8), "WAVE");
+    // Walk the chunks: fmt first, then data.
+    size_t at = 12;
+    bool sawFormat = false, sawData = false;
+    while (at + 8 <= wave.size()) {
+        const std::string id = tag(at);
+        const DWORD size = u32(at + 4);
+        if (id == "fmt ") {
+            sawFormat = true;
+            EXPECT_EQ(u16(at + 8), 1);         // PCM
+            EXPECT_EQ(u16(at + 10), 2);        // channels
+            EXPECT_EQ(u32(at + 12), 22255u);   // samples a second
+            EXPECT_EQ(u32(at + 16), 44510u);   // bytes a second
+            EXPECT_EQ(u16(at + 20), 2);        // bytes a frame
+            EXPECT_EQ(u16(at + 22), 8);        // bits a sample
+        } else if (id == "data") {
+            sawData = true;
+            EXPECT_EQ(size, 278u);
+            ASSERT_LE(at + 8 + size, wave.size());
+            // A click, not silence: some samples leave the 8-bit midpoint.
+            EXPECT_TRUE(std::any_of(wave.begin() + static_cast<long>(at) + 8,
+                                    wave.begin() + static_cast<long>(at + 8 + size),
+                                    [](BYTE sample) { return sample < 100 || sample > 156; }));
+        }
+        at += 8 + size + (size & 1);
+    }
+    EXPECT_TRUE(sawFormat);
+    EXPECT_TRUE(sawData);
+    for (LANGID language : {kEnglish, LANGID{MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN)}}) {
+        EXPECT_TRUE(driver::ResourceBytes(Self(), "WAVE", IDR_CLICK_SOUND, language).empty()) << language;
+    }
+    // What PlaySound asks for: the sound by id alone, whatever the thread's language.
+    EXPECT_NE(FindResourceA(Self(), MAKEINTRESOURCEA(IDR_CLICK_SOUND), "WAVE"), nullptr);
 }
 
 TEST(Strings, EnglishStringTable) {

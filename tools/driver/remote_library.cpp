@@ -166,7 +166,7 @@ HMODULE LoadRemoteLibrary(HANDLE process, const std::string& path, DWORD timeout
 }
 
 std::optional<DWORD> RunRemoteExport(HANDLE process, HMODULE remoteBase, const std::string& path,
-                                     const char* exportName, DWORD timeoutMs) {
+                                     const char* exportName, DWORD timeoutMs, void* parameter) {
     LocalImage image(path);
     const void* local = image.get() ? reinterpret_cast<const void*>(GetProcAddress(image.get(), exportName)) : nullptr;
     if (!local) {
@@ -175,7 +175,7 @@ std::optional<DWORD> RunRemoteExport(HANDLE process, HMODULE remoteBase, const s
     }
     const auto offset = static_cast<const BYTE*>(local) - reinterpret_cast<const BYTE*>(image.get());
     auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<BYTE*>(remoteBase) + offset);
-    return RunRemoteThread(process, start, nullptr, timeoutMs, exportName);
+    return RunRemoteThread(process, start, parameter, timeoutMs, exportName);
 }
 
 }  // namespace driver

@@ -22,7 +22,8 @@ HMODULE LoadRemoteLibrary(HANDLE process, const std::string& path, DWORD timeout
 // Runs the library's exported thread routine (DWORD WINAPI f(LPVOID)) in
 // process, where the library is loaded at remoteBase, and returns its exit
 // code; nothing (with a failure reported) if it cannot run or does not end.
+// parameter is passed as it is: a number, or an address in that process.
 std::optional<DWORD> RunRemoteExport(HANDLE process, HMODULE remoteBase, const std::string& path,
-                                     const char* exportName, DWORD timeoutMs);
+                                     const char* exportName, DWORD timeoutMs, void* parameter = nullptr);
 
 }  // namespace driver

@@ -1,0 +1,54 @@
+// The About box, opened by the hidden main window's About command while the
+// wizard runs, and closed with OK or Escape.
+#include "page_frame_fixture.h"
+
+namespace {
+
+constexpr int kAboutCommand = 57664;
+
+}  // namespace
+
+class AboutBoxTest : public PageFrameTest {
+protected:
+    HWND OpenAbout() {
+        HWND frame = driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs);
+        if (!frame) return nullptr;
+        PostMessageA(frame, WM_COMMAND, kAboutCommand, 0);
+        return driver::WaitForWindow({"#32770", "About Ravlen", wizard_.id()}, driver::kWaitMs);
+    }
+    bool Closed() { return driver::WaitForNoWindow({"#32770", "About Ravlen", wizard_.id()}, driver::kWaitMs); }
+};
+
+TEST_F(AboutBoxTest, OkAndEscapeCloseItAndLeaveTheWizardAsItWas) {
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(Next());
+    const std::optional<frame_probe::ObjectCounts> before = probe_.Objects();
+    ASSERT_TRUE(before);
+
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    driver::SaveScreenshot("about-box", about);
+    EXPECT_TRUE(driver::IsVisible(about));
+    HWND ok = GetDlgItem(about, IDOK);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(driver::Text(ok), "OK");
+    ClickWithMouse(ok);
+    EXPECT_TRUE(Closed()) << "OK did not close the About box";
+
+    about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    driver::Activate(about);
+    driver::PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(Closed()) << "Escape did not close the About box";
+
+    EXPECT_TRUE(wizard_.IsRunning());
+    EXPECT_TRUE(driver::IsVisible(sheet_));
+    EXPECT_EQ(PageIndex(), 1);
+    const std::optional<frame_probe::ObjectCounts> after = probe_.Objects();
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->windows, before->windows) << "windows left behind by the About box";
+    EXPECT_EQ(after->menus, before->menus);
+    EXPECT_TRUE(Profile().empty()) << driver::Describe(Profile());
+    // The wizard still answers its buttons.
+    ASSERT_TRUE(Next());
+}

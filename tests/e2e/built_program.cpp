@@ -1,0 +1,40 @@
+#include "built_program.h"
+
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+namespace languages {
+
+bool IsClass(const driver::DialogItem& item, const char* name) { return _stricmp(item.className.c_str(), name) == 0; }
+
+std::string LanguageTag(LANGID language) {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    const int n = LCIDToLocaleName(MAKELCID(language, SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
+    char hex[8] = {};
+    snprintf(hex, sizeof hex, "%04X", language);
+    if (n <= 1) return hex;
+    std::string tag;
+    for (const wchar_t* c = name; *c; ++c) tag += static_cast<char>(*c);  // locale names are ASCII
+    return tag;
+}
+
+BuiltProgram::BuiltProgram() {
+    const std::string path = driver::BinPath("Ravlen.exe");
+    module_.reset(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    if (!module_) ADD_FAILURE() << "cannot open " << path << " (error " << GetLastError() << ")";
+}
+
+bool BuiltProgram::Has(LPCSTR type, WORD id, LANGID language) const {
+    return FindResourceExA(module(), type, MAKEINTRESOURCEA(id), language) != nullptr;
+}
+
+std::optional<driver::DialogTemplate> BuiltProgram::Dialog(WORD id, LANGID language) const {
+    return driver::LoadDialogTemplate(module(), id, language);
+}
+
+std::optional<std::string> BuiltProgram::String(UINT id, LANGID language) const {
+    return driver::LoadStringIn(module(), id, language);
+}
+
+}  // namespace languages

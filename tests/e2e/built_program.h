@@ -1,0 +1,48 @@
+// The built Ravlen.exe opened as a data file, so that its resources can be read
+// in any one language, whatever language the test itself runs in.
+#pragma once
+
+#include "resource_reader.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace languages {
+
+// The fifteen languages the program's dialogs and strings come in.
+constexpr std::array<LANGID, 15> kLanguages = {0x0404, 0x0405, 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0411,
+                                               0x0416, 0x041B, 0x041F, 0x0424, 0x0804, 0x080A, 0x0C0A};
+constexpr LANGID kEnglish = 0x0409;
+constexpr LANGID kTraditionalChinese = 0x0404;
+
+// Whether a template's class is the named one; resource compilers differ in
+// writing "Static" or "STATIC".
+bool IsClass(const driver::DialogItem& item, const char* name);
+
+// "de-DE" and the like, for messages and file names.
+std::string LanguageTag(LANGID language);
+
+class BuiltProgram {
+public:
+    // Opens bin\Ravlen.exe; adds a failure when it cannot.
+    BuiltProgram();
+    explicit operator bool() const { return module_ != nullptr; }
+    HMODULE module() const { return module_.get(); }
+
+    // Whether the resource is there in exactly that language.
+    bool Has(LPCSTR type, WORD id, LANGID language) const;
+    std::optional<driver::DialogTemplate> Dialog(WORD id, LANGID language) const;
+    std::optional<std::string> String(UINT id, LANGID language) const;
+
+private:
+    struct Free {
+        void operator()(HMODULE module) const { FreeLibrary(module); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, Free> module_;
+};
+
+}  // namespace languages

@@ -1,0 +1,95 @@
+// The Frame fonts each control of the shown page is given, in both contrast
+// modes; high contrast is switched while a page is shown, and the sheet then
+// re-activates it.
+#include "page_frame_fixture.h"
+#include "resource_reader.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// A body control of each page: one that takes the body font.
+constexpr std::array<int, wizard::kPageCount> kBodyControl = {1002, 1080, 1013, 1048, 1024, 1049, 2135};
+
+struct Expected {
+    LONG height;
+    LONG weight;
+    LONG width;
+    bool underline;
+    std::string face;
+};
+
+// Point sizes at 96 dots per inch whatever the screen's.
+struct Sizes {
+    LONG title, heading, text;
+};
+constexpr Sizes kNormal = {-21, -32, -12};
+constexpr Sizes kLarge = {-27, -37, -15};
+
+// The face the pages' dialog font names, as the English Welcome template gives it.
+std::string DialogFace() {
+    const std::string program = driver::BinPath("Ravlen.exe");
+    HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!module) return {};
+    const auto welcome = driver::LoadDialogTemplate(module, 106, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    FreeLibrary(module);
+    return welcome ? welcome->typeface : std::string();
+}
+
+}  // namespace
+
+class FrameFontTest : public PageFrameTest {
+protected:
+    void ExpectFont(int id, const Expected& expected, const std::string& what) {
+        const std::optional<LOGFONTA> font = probe_.ControlFont(id);
+        if (!font) return;
+        const std::string shown = Describe(*font);
+        EXPECT_EQ(font->lfHeight, expected.height) << what << " " << id << ": " << shown;
+        EXPECT_EQ(font->lfWeight, expected.weight) << what << " " << id << ": " << shown;
+        EXPECT_EQ(font->lfWidth, expected.width) << what << " " << id << ": " << shown;
+        EXPECT_EQ(font->lfUnderline != 0, expected.underline) << what << " " << id << ": " << shown;
+        EXPECT_EQ(font->lfItalic, 0) << what << " " << id << ": " << shown;
+        EXPECT_STREQ(font->lfFaceName, expected.face.c_str()) << what << " " << id;
+    }
+
+    // Every frame font of the shown page, for the given sizes.
+    void ExpectFrameFonts(int page, const Sizes& sizes) {
+        SCOPED_TRACE("page " + std::to_string(page) + (sizes.text == kLarge.text ? ", high contrast" : ", normal"));
+        ASSERT_EQ(PageIndex(), page);
+        ExpectFont(frame::kTitle, {sizes.title, FW_NORMAL, 0, false, "Arial"}, "title");
+        for (int label = 0; label < frame::kLabelCount; ++label) {
+            if (label == frame::OwnLabel(page)) {
+                ExpectFont(frame::kFirstLabel + label, {sizes.text, FW_BOLD, 0, false, face_}, "own label");
+            } else {
+                ExpectFont(frame::kFirstLabel + label, {sizes.text, FW_NORMAL, 0, true, face_}, "label");
+            }
+        }
+        if (page == 0) ExpectFont(frame::kHeading, {sizes.heading, FW_BOLD, 17, false, face_}, "heading");
+        ExpectFont(kBodyControl[page], {sizes.text, FW_NORMAL, 0, false, face_}, "body control");
+    }
+
+    std::string face_ = DialogFace();
+};
+
+TEST_F(FrameFontTest, EveryPageTakesTheFontsOfTheModeItIsShownIn) {
+    ASSERT_FALSE(face_.empty()) << "cannot read the dialog font of Ravlen.exe's Welcome template";
+    ASSERT_TRUE(StartHighContrastWizard());
+    ExpectFrameFonts(0, kNormal);
+
+    // Switched on while the Welcome page is shown: the page is re-activated.
+    ASSERT_TRUE(SetHighContrast(true));
+    ExpectFrameFonts(0, kLarge);
+    for (int page = 1; page < wizard::kPageCount; ++page) {
+        ASSERT_TRUE(ShowPage(page));
+        ExpectFrameFonts(page, kLarge);
+    }
+
+    // And off again on the last page, then every page on the way back.
+    ASSERT_TRUE(SetHighContrast(false));
+    ExpectFrameFonts(wizard::kPageCount - 1, kNormal);
+    for (int page = wizard::kPageCount - 2; page >= 0; --page) {
+        ASSERT_TRUE(ShowPage(page));
+        ExpectFrameFonts(page, kNormal);
+    }
+}

@@ -1,0 +1,89 @@
+// The running wizard's GDI and USER objects stay flat over many page switches
+// and repaints; the counts and the time of one switch are printed.
+#include "page_frame_fixture.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kSwitches = 1000;
+constexpr int kRepaints = 1000;
+
+void Print(const char* when, const frame_probe::ObjectCounts& counts) {
+    std::printf("%s: GDI %d (fonts %d, bitmaps %d, memory DCs %d, window DCs %d, open paints %d, other %d; "
+                "%d made since counting began), USER %d (windows %d, menus %d)\n",
+                when, counts.Gdi(), counts.fonts, counts.bitmaps, counts.memoryDcs, counts.windowDcs,
+                counts.openPaints, counts.otherGdi, counts.created, counts.User(), counts.windows, counts.menus);
+}
+
+}  // namespace
+
+class FrameObjectsTest : public PageFrameTest {
+protected:
+    void ExpectSameObjects(const frame_probe::ObjectCounts& before, const frame_probe::ObjectCounts& after) {
+        EXPECT_EQ(after.fonts, before.fonts) << "fonts leaked";
+        EXPECT_EQ(after.bitmaps, before.bitmaps) << "bitmaps leaked";
+        EXPECT_EQ(after.memoryDcs, before.memoryDcs) << "memory DCs leaked";
+        EXPECT_EQ(after.windowDcs, before.windowDcs) << "window DCs not released";
+        EXPECT_EQ(after.openPaints, before.openPaints) << "paints not ended";
+        EXPECT_EQ(after.otherGdi, before.otherGdi) << "brushes, pens or regions leaked";
+        EXPECT_EQ(after.windows, before.windows) << "windows leaked";
+        EXPECT_EQ(after.menus, before.menus) << "menus leaked";
+    }
+};
+
+TEST_F(FrameObjectsTest, ObjectsStayFlatOverPageSwitchesAndRepaints) {
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(probe_.CountObjects());
+    // Every page made once first: a page's window lives from its first showing.
+    for (int page = 0; page < wizard::kPageCount; ++page) ASSERT_TRUE(ShowPage(page));
+    ASSERT_TRUE(ShowPage(0));
+    RedrawWindow(sheet_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const std::optional<frame_probe::ObjectCounts> start = probe_.Objects();
+    ASSERT_TRUE(start);
+    Print("before", *start);
+
+    // Each switch is timed until the sheet has shown the page; every
+    // twentieth also waits for its paint, so that the paints are counted too.
+    std::vector<double> switchMs;
+    switchMs.reserve(kSwitches);
+    for (int i = 1; i <= kSwitches; ++i) {
+        const auto begin = std::chrono::steady_clock::now();
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(i % wizard::kPageCount), 0,
+                                        SMTO_ABORTIFHUNG, 5000, &result));
+        switchMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
+        if (i % 20 == 0) RedrawWindow(sheet_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    RedrawWindow(sheet_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ASSERT_EQ(PageIndex(), kSwitches % wizard::kPageCount);
+    std::nth_element(switchMs.begin(), switchMs.begin() + kSwitches / 2, switchMs.end());
+    std::printf("one page switch (PSM_SETCURSEL answered): median %.2f ms over %d\n", switchMs[kSwitches / 2], kSwitches);
+    const std::optional<frame_probe::ObjectCounts> switched = probe_.Objects();
+    ASSERT_TRUE(switched);
+    Print("after the switches", *switched);
+    ExpectSameObjects(*start, *switched);
+
+    // The page's own paint, where the picture is drawn, on the Welcome page.
+    ASSERT_TRUE(ShowPage(0));
+    HWND page = ShownPage();
+    const auto paintBegin = std::chrono::steady_clock::now();
+    for (int i = 0; i < kRepaints; ++i) {
+        RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    std::printf("one repaint: mean %.2f ms over %d\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - paintBegin).count() /
+                    kRepaints,
+                kRepaints);
+    const std::optional<frame_probe::ObjectCounts> repainted = probe_.Objects();
+    ASSERT_TRUE(repainted);
+    Print("after the repaints", *repainted);
+    // The counter saw the paints: each loads the picture and a memory DC.
+    EXPECT_GE(repainted->created - switched->created, 2 * kRepaints) << "the paints made no objects the probe saw";
+    ExpectSameObjects(*start, *repainted);
+}

@@ -1,0 +1,46 @@
+// The Tab strip as a person uses it: the cursor moved onto a label, then a click.
+#include "page_frame_fixture.h"
+
+#include <string>
+
+namespace {
+
+std::string LabelName(int label) { return "label " + std::to_string(frame::kFirstLabel + label); }
+
+}  // namespace
+
+TEST_F(PageFrameTest, EveryLabelOfTheWelcomePageJumpsToItsPage) {
+    ASSERT_TRUE(StartProbedWizard());
+    for (int label = 0; label < frame::kLabelCount; ++label) {
+        SCOPED_TRACE(LabelName(label));
+        PointAt(label);
+        ASSERT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over " + LabelName(label) + " of the Welcome page"));
+        ClickWithMouse(Label(label));
+        // Straight there: the pages between are not shown on the way.
+        EXPECT_TRUE(WaitForPage(label + 1));
+        ASSERT_TRUE(ShowPage(0));
+    }
+}
+
+TEST_F(PageFrameTest, OwnLabelOnlyClicksAndKeepsTheArrow) {
+    ASSERT_TRUE(StartProbedWizard());
+    for (int page = 1; page < wizard::kPageCount; ++page) {
+        SCOPED_TRACE("page " + std::to_string(page));
+        ASSERT_TRUE(ShowPage(page));
+        const int own = frame::OwnLabel(page);
+        for (int label = 0; label < frame::kLabelCount; ++label) {
+            if (label == own) continue;
+            PointAt(label);
+            EXPECT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over " + LabelName(label)));
+        }
+        // From a hand to the own label: the hand goes.
+        PointAt(own == 0 ? 1 : 0);
+        ASSERT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over a label of another page"));
+        PointAt(own);
+        EXPECT_TRUE(WaitForCursor(frame_probe::kCursorArrow, "over the page's own " + LabelName(own)));
+
+        ClickWithMouse(Label(own));
+        driver::Pause(300);
+        EXPECT_EQ(PageIndex(), page) << "a click on the own label left the page";
+    }
+}

@@ -1,0 +1,88 @@
+#include "frame_probe.h"
+
+#include "remote_library.h"
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+namespace driver {
+
+FrameProbe::FrameProbe() {
+    section_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(frame_probe::Section),
+                                  frame_probe::kSectionName);
+    if (section_) {
+        view_ = static_cast<frame_probe::Section*>(
+            MapViewOfFile(section_, FILE_MAP_WRITE, 0, 0, sizeof(frame_probe::Section)));
+    }
+    if (!view_) {
+        ADD_FAILURE() << "cannot make the probe's section " << frame_probe::kSectionName << " (error "
+                      << GetLastError() << ")";
+        return;
+    }
+    *view_ = {};
+    view_->magic = frame_probe::kMagic;
+}
+
+FrameProbe::~FrameProbe() {
+    if (view_) UnmapViewOfFile(view_);
+    if (section_) CloseHandle(section_);
+    if (process_) CloseHandle(process_);
+}
+
+bool FrameProbe::Attach(DWORD processId) {
+    if (process_) CloseHandle(process_);
+    remoteBase_ = nullptr;
+    process_ = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                               PROCESS_VM_READ | PROCESS_VM_WRITE | SYNCHRONIZE,
+                           FALSE, processId);
+    if (!process_) {
+        ADD_FAILURE() << "cannot open process " << processId << " (error " << GetLastError() << ")";
+        return false;
+    }
+    remoteBase_ = LoadRemoteLibrary(process_, FileBesideTest(frame_probe::kLibrary), kWaitMs);
+    return remoteBase_ != nullptr;
+}
+
+std::optional<DWORD> FrameProbe::Run(const char* exportName, void* parameter) {
+    if (!remoteBase_ || !view_) {
+        ADD_FAILURE() << "the probe is not loaded; cannot run " << exportName;
+        return std::nullopt;
+    }
+    return RunRemoteExport(process_, remoteBase_, FileBesideTest(frame_probe::kLibrary), exportName, kWaitMs,
+                           parameter);
+}
+
+bool FrameProbe::CountObjects() {
+    const std::optional<DWORD> slots = Run(frame_probe::kInstallExport);
+    if (slots && *slots == 0) ADD_FAILURE() << "the program imports none of the GDI functions the probe counts";
+    return slots && *slots > 0;
+}
+
+std::optional<frame_probe::ObjectCounts> FrameProbe::Objects() {
+    const std::optional<DWORD> done = Run(frame_probe::kCountExport);
+    if (!done || *done != 1) {
+        if (done) ADD_FAILURE() << "the probe could not write its counts";
+        return std::nullopt;
+    }
+    return view_->objects;
+}
+
+frame_probe::Cursor FrameProbe::Cursor() {
+    const std::optional<DWORD> cursor = Run(frame_probe::kCursorExport);
+    return cursor ? static_cast<frame_probe::Cursor>(*cursor) : frame_probe::kCursorUnknown;
+}
+
+std::optional<LOGFONTA> FrameProbe::ControlFont(int id) {
+    const std::optional<DWORD> answer = Run(frame_probe::kFontExport, reinterpret_cast<void*>(static_cast<INT_PTR>(id)));
+    if (!answer) return std::nullopt;
+    switch (*answer) {
+    case frame_probe::kFontFound: return view_->font;
+    case frame_probe::kNoPage: ADD_FAILURE() << "no shown page to read control " << id << " from"; break;
+    case frame_probe::kNoControl: ADD_FAILURE() << "the shown page has no control " << id; break;
+    case frame_probe::kSystemFont: ADD_FAILURE() << "control " << id << " uses the system font"; break;
+    default: ADD_FAILURE() << "unexpected probe answer " << *answer << " for control " << id; break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace driver
