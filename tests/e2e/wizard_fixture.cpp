@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 void WizardTest::SetUp() {
+    // A wizard left by an earlier run would make ours give way at once.
+    driver::KillProcessesNamed("Ravlen.exe");
     StopDaemons();
     driver::DeleteKey(HKEY_CURRENT_USER, wizard::kProfile);
     logPath_ = driver::TempFilePath("DormexDaemon");

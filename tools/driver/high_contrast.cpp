@@ -1,4 +1,5 @@
 #include "high_contrast.h"
+#include "unique_handle.h"
 
 #include "../hooks/high_contrast_state.h"
 #include "remote_library.h"
@@ -11,22 +12,6 @@ namespace {
 
 high_contrast::State* StateIn(void* view) { return static_cast<high_contrast::State*>(view); }
 
-class ProcessHandle {
-public:
-    explicit ProcessHandle(DWORD id)
-        : handle_(OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
-                                  PROCESS_VM_READ | PROCESS_VM_WRITE | SYNCHRONIZE,
-                              FALSE, id)) {}
-    ~ProcessHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 }  // namespace
 
@@ -58,7 +43,9 @@ HighContrast::~HighContrast() {
 }
 
 bool HighContrast::Hook(DWORD processId) {
-    ProcessHandle process(processId);
+    UniqueHandle process(OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                                         PROCESS_VM_READ | PROCESS_VM_WRITE | SYNCHRONIZE,
+                                     FALSE, processId));
     if (!process.get()) {
         ADD_FAILURE() << "cannot hook process " << processId << ": it cannot be opened (error " << GetLastError()
                       << ")";

@@ -3,6 +3,7 @@
 #include "wait.h"
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <vector>
 
@@ -74,6 +75,26 @@ void Process::Kill() {
     }
     CloseHandle(handle_);
     handle_ = nullptr;
+}
+
+int KillProcessesNamed(const std::string& exeName) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    int killed = 0;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, exeName.c_str()) != 0) continue;
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+            if (TerminateProcess(process, 1)) {
+                WaitForSingleObject(process, 5000);
+                ++killed;
+            }
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+    return killed;
 }
 
 ScopedEnvironment::ScopedEnvironment(const std::string& name, const std::string& value) : name_(name) {

@@ -39,6 +39,10 @@ private:
     DWORD id_ = 0;
 };
 
+// Ends every process whose program file is named exeName (for example
+// "Ravlen.exe"), as a test's start from a clean slate; returns how many.
+int KillProcessesNamed(const std::string& exeName);
+
 // Sets an environment variable of this process (and so of the programs it
 // starts) for its lifetime, and restores the old value after.
 class ScopedEnvironment {

@@ -1,4 +1,5 @@
 #include "remote_library.h"
+#include "unique_handle.h"
 
 #include <gtest/gtest.h>
 #include <psapi.h>
@@ -8,19 +9,6 @@
 namespace driver {
 namespace {
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 class RemoteMemory {
 public:
@@ -105,7 +93,7 @@ bool SameBitness(HANDLE process) {
 // (and a failure naming what) if it cannot start or does not end in time.
 std::optional<DWORD> RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter, DWORD timeoutMs,
                                      const std::string& what) {
-    Handle thread(CreateRemoteThread(process, nullptr, 0, start, parameter, 0, nullptr));
+    UniqueHandle thread(CreateRemoteThread(process, nullptr, 0, start, parameter, 0, nullptr));
     if (!thread.get()) {
         ADD_FAILURE() << "cannot start a thread for " << what << " in process " << GetProcessId(process) << " (error "
                       << GetLastError() << ")";
