@@ -1,5 +1,6 @@
 #include "first_page.h"
 
+#include "paint_state.h"
 #include "stopwatch.h"
 
 #include <cstring>
@@ -10,15 +11,6 @@ bool IsDialog(HWND window) {
     char name[16] = {};
     GetClassNameA(window, name, sizeof name);
     return std::strcmp(name, "#32770") == 0;
-}
-
-// The page counts as painted only when its controls are too, as a person sees it.
-bool PaintPending(HWND page) {
-    if (GetUpdateRect(page, nullptr, FALSE)) return true;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) return true;
-    }
-    return false;
 }
 
 struct Search {
@@ -33,7 +25,7 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM lParam) {
     if (owner != search->processId || !IsWindowVisible(window) || !IsDialog(window)) return TRUE;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (IsWindowVisible(child) && IsDialog(child)) {
-            search->found = {window, child, PaintPending(child)};
+            search->found = {window, child, driver::PaintPending(child)};
             return FALSE;
         }
     }

@@ -1,5 +1,6 @@
 #include "window_query.h"
 
+#include "paint_state.h"
 #include "wait.h"
 
 #include <sstream>
@@ -127,20 +128,6 @@ RECT RectIn(HWND window, HWND parent) {
 HWND Owner(HWND window) { return GetWindow(window, GW_OWNER); }
 
 namespace {
-
-BOOL CALLBACK FindPendingPaint(HWND window, LPARAM param) {
-    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
-        *reinterpret_cast<bool*>(param) = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-bool PaintPending(HWND window) {
-    bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    if (!pending) EnumChildWindows(window, FindPendingPaint, reinterpret_cast<LPARAM>(&pending));
-    return pending;
-}
 
 // A sent message is answered only from the message loop, so once it returns
 // the paint that emptied the update region has finished too.
