@@ -43,7 +43,9 @@ TEST_F(FrameObjectsTest, ObjectsStayFlatOverPageSwitchesAndRepaints) {
     // Every page made once first: a page's window lives from its first showing.
     for (int page = 0; page < wizard::kPageCount; ++page) ASSERT_TRUE(ShowPage(page));
     ASSERT_TRUE(ShowPage(0));
-    RedrawWindow(sheet_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Paints are waited for with a time limit: RDW_UPDATENOW on another
+    // process's window sends WM_PAINT and can block for good.
+    ASSERT_TRUE(driver::WaitUntilPainted(sheet_, driver::kWaitMs));
     const std::optional<frame_probe::ObjectCounts> start = probe_.Objects();
     ASSERT_TRUE(start);
     Print("before", *start);
@@ -58,9 +60,11 @@ TEST_F(FrameObjectsTest, ObjectsStayFlatOverPageSwitchesAndRepaints) {
         ASSERT_TRUE(SendMessageTimeoutA(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(i % wizard::kPageCount), 0,
                                         SMTO_ABORTIFHUNG, 5000, &result));
         switchMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
-        if (i % 20 == 0) RedrawWindow(sheet_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (i % 20 == 0) {
+            ASSERT_TRUE(driver::WaitUntilPainted(sheet_, driver::kWaitMs));
+        }
     }
-    RedrawWindow(sheet_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ASSERT_TRUE(driver::WaitUntilPainted(sheet_, driver::kWaitMs));
     ASSERT_EQ(PageIndex(), kSwitches % wizard::kPageCount);
     std::nth_element(switchMs.begin(), switchMs.begin() + kSwitches / 2, switchMs.end());
     std::printf("one page switch (PSM_SETCURSEL answered): median %.2f ms over %d\n", switchMs[kSwitches / 2], kSwitches);
@@ -74,9 +78,10 @@ TEST_F(FrameObjectsTest, ObjectsStayFlatOverPageSwitchesAndRepaints) {
     HWND page = ShownPage();
     const auto paintBegin = std::chrono::steady_clock::now();
     for (int i = 0; i < kRepaints; ++i) {
-        RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE);
+        ASSERT_TRUE(driver::WaitUntilPainted(page, driver::kWaitMs));
     }
-    std::printf("one repaint: mean %.2f ms over %d\n",
+    std::printf("one repaint, waited for by polling: mean %.2f ms over %d\n",
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - paintBegin).count() /
                     kRepaints,
                 kRepaints);
