@@ -1,0 +1,3 @@
+#include "wizard_choices.h"
+
+WizardChoices g_choices;
