@@ -5,9 +5,43 @@
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
+#include <mutex>
 #include <vector>
 
 namespace driver {
+namespace {
+
+// The programs started by this test program, for the watchdog's thread. Handles
+// rather than ids: an id is soon reused by another process.
+class StartedProcesses {
+public:
+    ~StartedProcesses() {
+        for (HANDLE process : handles_) CloseHandle(process);
+    }
+    void Add(HANDLE process) {
+        HANDLE copy = nullptr;
+        if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &copy, 0, FALSE,
+                             DUPLICATE_SAME_ACCESS)) {
+            return;
+        }
+        std::lock_guard<std::mutex> lock(lock_);
+        handles_.push_back(copy);
+    }
+    void EndRunning() {
+        std::lock_guard<std::mutex> lock(lock_);
+        for (HANDLE process : handles_) {
+            if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 1);
+        }
+    }
+
+private:
+    std::mutex lock_;
+    std::vector<HANDLE> handles_;
+};
+
+StartedProcesses started;
+
+}  // namespace
 
 std::string BinPath(const std::string& file) {
     char dir[MAX_PATH] = {};
@@ -50,6 +84,7 @@ Process Process::Start(const std::string& program, const std::string& arguments)
         return process;
     }
     CloseHandle(info.hThread);
+    started.Add(info.hProcess);
     process.handle_ = info.hProcess;
     process.id_ = info.dwProcessId;
     return process;
@@ -76,6 +111,8 @@ void Process::Kill() {
     CloseHandle(handle_);
     handle_ = nullptr;
 }
+
+void EndStartedProcesses() { started.EndRunning(); }
 
 int KillProcessesNamed(const std::string& exeName) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);

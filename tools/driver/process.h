@@ -39,6 +39,10 @@ private:
     DWORD id_ = 0;
 };
 
+// Ends every program that Process::Start started and that still runs: the
+// last act of a test program that ran out of time.
+void EndStartedProcesses();
+
 // Ends every process whose program file is named exeName (for example
 // "Ravlen.exe"), as a test's start from a clean slate; returns how many.
 int KillProcessesNamed(const std::string& exeName);

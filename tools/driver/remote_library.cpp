@@ -1,4 +1,5 @@
 #include "remote_library.h"
+#include "test_step.h"
 #include "unique_handle.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,7 @@ bool SameBitness(HANDLE process) {
 // (and a failure naming what) if it cannot start or does not end in time.
 std::optional<DWORD> RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter, DWORD timeoutMs,
                                      const std::string& what) {
+    NoteStep("running " + what + " on a new thread in process " + std::to_string(GetProcessId(process)));
     UniqueHandle thread(CreateRemoteThread(process, nullptr, 0, start, parameter, 0, nullptr));
     if (!thread.get()) {
         ADD_FAILURE() << "cannot start a thread for " << what << " in process " << GetProcessId(process) << " (error "
@@ -134,6 +136,18 @@ HMODULE LoadRemoteLibrary(HANDLE process, const std::string& path, DWORD timeout
     LPTHREAD_START_ROUTINE remoteLoadLibrary = loadLibrary ? RemoteAddressOf(process, loadLibrary) : nullptr;
     if (!remoteLoadLibrary) {
         ADD_FAILURE() << "cannot find LoadLibraryA in process " << id;
+        return nullptr;
+    }
+    // A program that is still starting holds its loader lock while it loads
+    // libraries, and a new thread there waits for that lock; under Wine, the
+    // calls that reach into another process (memory, threads) are also served
+    // by that process between its waits. So the library goes in once the
+    // program idles in its message loop. A program without one (no window)
+    // answers WAIT_FAILED at once.
+    NoteStep("waiting for process " + std::to_string(id) + " to idle before loading " + path);
+    if (WaitForInputIdle(process, timeoutMs) == WAIT_TIMEOUT) {
+        ADD_FAILURE() << "cannot load " << path << " into process " << id << ": it did not idle within " << timeoutMs
+                      << " ms";
         return nullptr;
     }
     RemoteMemory remotePath(process, path.size() + 1);

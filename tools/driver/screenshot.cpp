@@ -17,10 +17,12 @@ std::string ScreenshotFolder() {
 
 }  // namespace
 
+std::string ScreenshotPath(const std::string& name) { return ScreenshotFolder() + "\\" + name + ".png"; }
+
 bool SaveScreenshot(const std::string& name, HWND window) {
     if (window) WaitUntilPainted(window, kWaitMs);
     std::string error;
-    const std::string path = ScreenshotFolder() + "\\" + name + ".png";
+    const std::string path = ScreenshotPath(name);
     if (CaptureToPng(path, window, &error)) return true;
     ADD_FAILURE() << "screenshot " << name << ": " << error;
     return false;

@@ -11,4 +11,7 @@ namespace driver {
 // as <RAVLEN_SCREENSHOT_DIR>\<name>.png. Adds a failure when it cannot.
 bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 
+// <RAVLEN_SCREENSHOT_DIR>\<name>.png, where SaveScreenshot puts it.
+std::string ScreenshotPath(const std::string& name);
+
 }  // namespace driver
