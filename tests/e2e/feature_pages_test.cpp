@@ -92,6 +92,8 @@ TEST_F(FeaturePageTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
     EXPECT_TRUE(Shown(kLumoraPictureOn));
     PointAt(kToSummary);
     EXPECT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over the Summary label of a working strip"));
+    ClickWithMouse(Label(kToLumora));
+    EXPECT_TRUE(driver::WaitUntil([&] { return probe_.SoundsPlayed() == 1u; }, 2000, "the own label's click"));
     Click(kLumoraDisable);
     EXPECT_TRUE(WaitForOffered("Back Finish"));
 
