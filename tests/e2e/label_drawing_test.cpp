@@ -115,7 +115,8 @@ TEST(LabelDrawingTest, NamesPrintInTheirBoxesInKeyOrderAndLongOnesWrapAndClip) {
     const std::vector<Word> words = label_test::Words(pdf);
     ASSERT_FALSE(words.empty()) << "no text in the printed label";
 
-    const std::pair<int, const char*> shown[] = {{0, "Mail"}, {1, "Browser"}, {3, "Music"}, {4, "Notes"}, {6, "Games"}};
+    const std::pair<int, const char*> shown[] = {{0, "Mail"},  {1, "Browser"}, {2, "Calendar"},
+                                                 {3, "Music"}, {4, "Notes"},   {6, "Games"}};
     double lastLeft = 0;
     for (const auto& [key, name] : shown) {
         SCOPED_TRACE(name);
@@ -208,4 +209,25 @@ TEST(LabelDrawingTest, InstructionPictureFillsTheWidthOnPortraitAndTheHeightOnLa
                   << right - map.X(w * 374 / 582) << ", " << top - map.Y(-50 - h * 136 / 732) << ", "
                   << bottom - map.Y(-50 - h * 166 / 732) << " mm\n";
     }
+}
+
+TEST(LabelDrawingTest, WhiteOnBlackPrintsWhiteNamesOnTheBlackStrip) {
+    for (int k = 0; k < kKeyCount; ++k) Name(k, "Key");
+    Name(0, "Mail");
+    HFONT font = LabelFont();
+    const auto printed = PrintPage([&](HDC dc) { DrawLabelStrip(dc, label::kWhiteOnBlack, font, keys); });
+    DeleteObject(font);
+    ASSERT_TRUE(printed);
+    const auto& [pdf, map] = *printed;
+    const std::vector<Word> words = label_test::Words(pdf);
+    const Word* mail = Find(words, "Mail");
+    ASSERT_NE(mail, nullptr) << "the name of key 1 is not printed";
+    const std::optional<Page> page = label_test::Render(pdf, "label-names-white-on-black");
+    ASSERT_TRUE(page);
+    int light = 0, dark = 0;
+    for (double x = mail->left; x < mail->right; x += page->PixelMm()) {
+        for (double y = mail->top; y < mail->bottom; y += page->PixelMm()) (page->Dark(x, y) ? dark : light)++;
+    }
+    EXPECT_GT(light, 0) << "no white letters";
+    EXPECT_GT(dark, light) << "the letters' background is not the black strip";
 }
