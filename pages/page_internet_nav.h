@@ -11,6 +11,15 @@ public:
     int m_enabled = -1;  // 1 on, 0 off, -1 unknown: the Save pass skips it
 
 protected:
-    DWORD WizardButtons() const override { return PSWIZB_BACK | PSWIZB_NEXT; }
+    void DoDataExchange(CDataExchange* dx) override;
+    void OnInitPage() override;
+    // Next only once a radio is checked.
+    DWORD WizardButtons() const override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Takes the radio into the enabled flag and hands it on; 0 goes on.
+    LRESULT OnWizardNext() override;
     void BeforeStripJump() override { OnWizardNext(); }
+
+private:
+    void ShowKeysPicture(bool enabled);
 };

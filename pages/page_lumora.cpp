@@ -1,5 +1,58 @@
 #include "page_lumora.h"
 
 #include "resource.h"
+#include "store_read.h"
+#include "wizard_choices.h"
 
-CPPageLumora::CPPageLumora() : CPageFrame(IDD_LUMORA, 1, IDB_PAGE_BACKGROUND) {}
+CPPageLumora::CPPageLumora() : CPageFrame(IDD_LUMORA, 1, IDB_PAGE_BACKGROUND) { g_choices.lumora = -1; }
+
+void CPPageLumora::DoDataExchange(CDataExchange* dx) { DDX_Radio(dx, IDC_LUMORA_ENABLE, m_radio); }
+
+void CPPageLumora::OnInitPage() {
+    switch (ReadNumber(store::kLumoraEnable)) {
+    case 0:
+        m_radio = 1;
+        DisableKeys();
+        break;
+    case 1:
+        m_radio = 0;
+        EnableKeys();
+        break;
+    default:  // both pictures stay and the buttons stay as they are
+        break;
+    }
+    UpdateData(FALSE);
+}
+
+BOOL CPPageLumora::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDC_LUMORA_ENABLE) {
+        EnableKeys();
+        return TRUE;
+    }
+    if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDC_LUMORA_DISABLE) {
+        DisableKeys();
+        return TRUE;
+    }
+    return CPageFrame::OnCommand(wParam, lParam);
+}
+
+LRESULT CPPageLumora::OnWizardNext() {
+    g_choices.lumora = m_enabled;
+    return CPageFrame::OnWizardNext();
+}
+
+// Unlike the other pages, the flag follows the radios at once: it decides the
+// buttons and the strip while the page is shown.
+void CPPageLumora::EnableKeys() {
+    ::ShowWindow(GetDlgItem(IDC_LUMORA_PICTURE_ON), SW_SHOW);
+    ::ShowWindow(GetDlgItem(IDC_LUMORA_PICTURE_OFF), SW_HIDE);
+    m_enabled = 1;
+    SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+}
+
+void CPPageLumora::DisableKeys() {
+    ::ShowWindow(GetDlgItem(IDC_LUMORA_PICTURE_ON), SW_HIDE);
+    ::ShowWindow(GetDlgItem(IDC_LUMORA_PICTURE_OFF), SW_SHOW);
+    m_enabled = 0;
+    SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
+}

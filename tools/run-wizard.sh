@@ -6,8 +6,11 @@ cd "$(dirname "$0")/.."
 top=$(pwd)
 . tools/wine-env.sh
 . tools/display.sh
+. tools/printer.sh
 
 tools/install-deps.sh
+# The default printer: a PDF queue, unless the machine has one already.
+ravlen_printer keep || echo "No printer: the wizard will print nothing." >&2
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
 
@@ -16,6 +19,7 @@ ravlen_wine_env "$prefix"
 ravlen_display
 trap ravlen_display_stop EXIT
 tools/wine-prefix.sh "$prefix"
+echo "A label printed from the wizard on the PDF printer lands in $RAVLEN_PDF_DIR/."
 
 if [ -z "$RAVLEN_XVFB_PID" ]; then
     echo "Running the wizard on display $DISPLAY; it ends when you close it."

@@ -68,15 +68,17 @@ BOOL CPageFrame::OnInitDialog() {
 }
 
 BOOL CPageFrame::OnSetActive() {
-    if (const DWORD buttons = WizardButtons()) {
-        ::PostMessageA(GetParent(), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
-    }
+    if (const DWORD buttons = WizardButtons()) SetWizardButtons(buttons);
     if (HWND extraFinish = ::GetDlgItem(GetParent(), IDC_EXTRA_FINISH)) {
         ::ShowWindow(extraFinish, ShowsExtraFinish() ? SW_SHOW : SW_HIDE);
     }
     ApplyFrameFonts();
     OnActivatePage();
     return CPropertyPageEx::OnSetActive();
+}
+
+void CPageFrame::SetWizardButtons(DWORD buttons) const {
+    ::PostMessageA(GetParent(), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
 }
 
 void CPageFrame::ApplyFrameFonts() {

@@ -44,6 +44,8 @@ protected:
     // current-label fonts to theirs (from the set for the current mode).
     void ApplyFrameFonts();
     bool HighContrast();
+    // Posts the wizard buttons (PSWIZB_*) to the sheet, as a click on a radio does.
+    void SetWizardButtons(DWORD buttons) const;
 
     const int m_ownLabel;
     const UINT m_backgroundId;

@@ -21,14 +21,6 @@ protected:
         ASSERT_NE(driver::WaitForWindow(DaemonWindow(), driver::kWaitMs), nullptr);
         ASSERT_EQ(driver::WaitForLines(logPath_, 1, driver::kWaitMs), Lines{"start"});
     }
-    // Finish on the Summary page, clicked with the mouse as a person does.
-    void FinishWithMouse() {
-        HWND finish = Button(wizard::kFinish);
-        ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(finish) && driver::IsEnabled(finish); },
-                                      driver::kWaitMs, "the Finish button"));
-        ClickWithMouse(finish);
-        ASSERT_TRUE(WaitForWizardExit("Finish"));
-    }
     driver::Process daemon_;
 };
 
@@ -36,7 +28,7 @@ TEST_F(FinishTest, RunningDaemonIsToldAndShowsItsIcon) {
     StartDaemon();
     ASSERT_TRUE(StartWizard());
     ASSERT_TRUE(WalkToSummary("wizard-page-"));
-    FinishWithMouse();
+    ASSERT_TRUE(FinishWithMouse());
     EXPECT_EQ(driver::WaitForLines(logPath_, 3, driver::kWaitMs), (Lines{"start", "1840", "1841"}));
     driver::Pause(300);
     EXPECT_EQ(DaemonLog().size(), 3u) << "no second daemon was started";
@@ -49,7 +41,7 @@ TEST_F(FinishTest, RunningDaemonIsToldAndShowsItsIcon) {
 TEST_F(FinishTest, StoppedDaemonIsStartedAfterTheValuesAreWritten) {
     ASSERT_TRUE(StartWizard());
     ASSERT_TRUE(WalkToSummary());
-    FinishWithMouse();
+    ASSERT_TRUE(FinishWithMouse());
     ASSERT_NE(driver::WaitForWindow(DaemonWindow(), driver::kWaitMs), nullptr) << "Finish starts the daemon";
     EXPECT_EQ(driver::WaitForLines(logPath_, 1, driver::kWaitMs), Lines{"start"});
     EXPECT_EQ(ProfileValue("SysTrayIcon", "Hide"), Number(0));
@@ -59,7 +51,7 @@ TEST_F(FinishTest, HiddenTrayIconWritesHideAndStartsNothing) {
     ASSERT_TRUE(SetProfileNumber("SysTrayIcon", "Hide", 1));
     ASSERT_TRUE(StartWizard());
     ASSERT_TRUE(WalkToSummary());
-    FinishWithMouse();
+    ASSERT_TRUE(FinishWithMouse());
     EXPECT_EQ(ProfileValue("SysTrayIcon", "Hide"), Number(1));
     driver::Pause(500);
     EXPECT_TRUE(driver::TopLevelWindows(DaemonWindow()).empty()) << "a stopped daemon stays stopped";
@@ -68,7 +60,7 @@ TEST_F(FinishTest, HiddenTrayIconWritesHideAndStartsNothing) {
     StartDaemon();
     ASSERT_TRUE(StartWizard());
     ASSERT_TRUE(WalkToSummary());
-    FinishWithMouse();
+    ASSERT_TRUE(FinishWithMouse());
     EXPECT_EQ(driver::WaitForLines(logPath_, 3, driver::kWaitMs), (Lines{"start", "1840", "1842"}));
 }
 
@@ -80,7 +72,7 @@ TEST_F(FinishTest, PagesNeverShownWriteNothingAndTheTrayIsLeftAlone) {
     // Straight from the Welcome page to the Summary page.
     PostMessageA(sheet_, PSM_SETCURSEL, 6, 0);
     ASSERT_TRUE(WaitForPage(6));
-    FinishWithMouse();
+    ASSERT_TRUE(FinishWithMouse());
     EXPECT_EQ(driver::WaitForLines(logPath_, 2, driver::kWaitMs), (Lines{"start", "1840"}));
     driver::Pause(300);
     EXPECT_EQ(DaemonLog().size(), 2u) << "no 1841 or 1842";
@@ -91,7 +83,7 @@ TEST_F(FinishTest, PagesNeverShownWriteNothingAndTheTrayIsLeftAlone) {
     ASSERT_TRUE(StartWizard());
     PostMessageA(sheet_, PSM_SETCURSEL, 6, 0);
     ASSERT_TRUE(WaitForPage(6));
-    FinishWithMouse();
+    ASSERT_TRUE(FinishWithMouse());
     driver::Pause(500);
     EXPECT_TRUE(driver::TopLevelWindows(DaemonWindow()).empty());
 }

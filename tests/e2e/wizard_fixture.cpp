@@ -63,4 +63,14 @@ bool WizardTest::WalkToSummary(const std::string& screenshotPrefix) {
     return true;
 }
 
+bool WizardTest::FinishWithMouse() {
+    HWND finish = Button(wizard::kFinish);
+    if (!driver::WaitUntil([&] { return driver::IsVisible(finish) && driver::IsEnabled(finish); }, driver::kWaitMs,
+                           "the Finish button")) {
+        return false;
+    }
+    ClickWithMouse(finish);
+    return WaitForWizardExit("Finish");
+}
+
 void WizardTest::ClickWithMouse(HWND control) { driver::ClickAt(control, driver::CentreOf(control)); }

@@ -41,6 +41,8 @@ protected:
     // Walks from the shown page to the Summary page with Next, keeping a
     // screenshot of every page on the way.
     bool WalkToSummary(const std::string& screenshotPrefix = {});
+    // Waits for Finish to be offered, clicks it with the mouse and waits for the wizard to end.
+    bool FinishWithMouse();
     // Clicks the centre of a control with the mouse.
     void ClickWithMouse(HWND control);
 

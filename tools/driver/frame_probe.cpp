@@ -58,6 +58,12 @@ bool FrameProbe::CountObjects() {
     return slots && *slots > 0;
 }
 
+bool FrameProbe::CountSounds() {
+    const std::optional<DWORD> slots = Run(frame_probe::kInstallSoundExport);
+    if (slots && *slots == 0) ADD_FAILURE() << "the program does not import PlaySoundA";
+    return slots && *slots > 0;
+}
+
 std::optional<frame_probe::ObjectCounts> FrameProbe::Objects() {
     const std::optional<DWORD> done = Run(frame_probe::kCountExport);
     if (!done || *done != 1) {

@@ -24,6 +24,10 @@ public:
     bool CountObjects();
     // The objects held now (GDI ones since CountObjects).
     std::optional<frame_probe::ObjectCounts> Objects();
+    // From now on counts the sounds the program plays.
+    bool CountSounds();
+    // The sounds played since CountSounds.
+    std::optional<DWORD> SoundsPlayed() { return Run(frame_probe::kSoundsExport); }
     // The cursor the system shows.
     frame_probe::Cursor Cursor();
     // The font of control id on the sheet's shown page; nothing (with a

@@ -4,6 +4,7 @@
 // Each export runs on a thread of its own, started by the test.
 #include "frame_probe_state.h"
 #include "object_counter.h"
+#include "sound_counter.h"
 
 #include <commctrl.h>
 
@@ -133,3 +134,9 @@ extern "C" __declspec(dllexport) DWORD WINAPI ShownPageControlFont(LPVOID contro
     section->font = logFont;
     return frame_probe::kFontFound;
 }
+
+extern "C" __declspec(dllexport) DWORD WINAPI InstallSoundCounter(LPVOID) {
+    return static_cast<DWORD>(sound_counter::Install());
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI SoundsPlayed(LPVOID) { return sound_counter::Played(); }

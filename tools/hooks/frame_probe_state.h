@@ -23,6 +23,12 @@ constexpr char kCursorExport[] = "CurrentCursor";
 // the control id. Fills Section::font. Exit code: a FontAnswer value.
 constexpr char kFontExport[] = "ShownPageControlFont";
 
+// Redirects the program's PlaySoundA to a counting wrapper. Exit code: the
+// import slots that lead to it.
+constexpr char kInstallSoundExport[] = "InstallSoundCounter";
+// Exit code: the sounds played since the counter was installed.
+constexpr char kSoundsExport[] = "SoundsPlayed";
+
 enum Cursor : DWORD { kCursorUnknown = 0, kCursorHand = 1, kCursorArrow = 2, kCursorOther = 3 };
 enum FontAnswer : DWORD { kNoPage = 0, kFontFound = 1, kNoControl = 2, kSystemFont = 3 };
 

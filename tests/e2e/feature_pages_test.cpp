@@ -1,0 +1,170 @@
+// The Internet Navigation, Lumora Keys and Print Label pages end to end: what
+// they show for a prepared profile, the buttons they offer, what they hand on
+// when they are left forward, and what Finish writes.
+#include "feature_page_fixture.h"
+
+#include <cstring>
+
+using namespace feature;
+
+namespace {
+
+driver::RegistryValue Number(DWORD value) {
+    driver::RegistryValue number{REG_DWORD, std::vector<BYTE>(sizeof value)};
+    std::memcpy(number.data.data(), &value, sizeof value);
+    return number;
+}
+
+}  // namespace
+
+TEST_F(FeaturePageTest, InternetNavValueOutsideTheSetWaitsForARadio) {
+    ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 2));
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(Next());
+    EXPECT_FALSE(Checked(kINavEnable));
+    EXPECT_FALSE(Checked(kINavDisable));
+    EXPECT_TRUE(WaitForOffered("Back"));
+    driver::Pause(300);
+    EXPECT_EQ(Offered(), "Back") << "Next is offered before a radio is clicked";
+
+    Click(kINavDisable);
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+    EXPECT_TRUE(Shown(kINavPictureOff));
+    EXPECT_FALSE(Shown(kINavPictureOn));
+    Click(kINavEnable);
+    EXPECT_TRUE(Shown(kINavPictureOn));
+    EXPECT_FALSE(Shown(kINavPictureOff));
+    Click(kINavDisable);
+    ASSERT_TRUE(Press(wizard::kNext, 2));
+    ASSERT_TRUE(Jump(kToSummary));
+    ASSERT_TRUE(FinishWithMouse());
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(0));
+}
+
+TEST_F(FeaturePageTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(Next());
+    // No value stored: the keys are on.
+    EXPECT_TRUE(Checked(kINavEnable));
+    EXPECT_TRUE(Shown(kINavPictureOn));
+    EXPECT_FALSE(Shown(kINavPictureOff));
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+    ASSERT_TRUE(Next());
+    EXPECT_TRUE(Checked(kLumoraEnable));
+    EXPECT_TRUE(Shown(kLumoraPictureOn));
+    EXPECT_FALSE(Shown(kLumoraPictureOff));
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+
+    ASSERT_TRUE(Press(wizard::kBack, 1));
+    Click(kINavDisable);
+    ASSERT_TRUE(WaitForOffered("Back Next"));
+    ASSERT_TRUE(Press(wizard::kBack, 0));
+    ASSERT_TRUE(Jump(kToSummary));
+    ASSERT_TRUE(FinishWithMouse());
+    // Only leaving forward takes the radio: Back kept the choice made with Next.
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(1));
+}
+
+TEST_F(FeaturePageTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
+    ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(probe_.CountSounds());
+    ASSERT_TRUE(Next());
+    ASSERT_TRUE(Next());
+    EXPECT_TRUE(Checked(kLumoraDisable));
+    EXPECT_TRUE(Shown(kLumoraPictureOff));
+    EXPECT_FALSE(Shown(kLumoraPictureOn));
+    EXPECT_TRUE(WaitForOffered("Back Finish"));
+
+    for (int label = 0; label < frame::kLabelCount; ++label) {
+        SCOPED_TRACE("label " + std::to_string(frame::kFirstLabel + label));
+        PointAt(label);
+        EXPECT_TRUE(WaitForCursor(frame_probe::kCursorArrow, "over a label of the inert strip"));
+        ClickWithMouse(Label(label));
+    }
+    driver::Pause(300);
+    EXPECT_EQ(PageIndex(), 2) << "a click on the inert strip changed the page";
+    EXPECT_EQ(probe_.SoundsPlayed(), 0u) << "the inert strip clicked";
+
+    // Switched on, the strip works again.
+    Click(kLumoraEnable);
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+    EXPECT_TRUE(Shown(kLumoraPictureOn));
+    PointAt(kToSummary);
+    EXPECT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over the Summary label of a working strip"));
+    ClickWithMouse(Label(kToLumora));
+    EXPECT_TRUE(driver::WaitUntil([&] { return probe_.SoundsPlayed() == 1u; }, 2000, "the own label's click"));
+    Click(kLumoraDisable);
+    EXPECT_TRUE(WaitForOffered("Back Finish"));
+
+    // The page read its value at the start; Finish writes the page's own flag over what is stored now.
+    ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 7));
+    ASSERT_TRUE(FinishWithMouse());
+    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), Number(0));
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(1)) << "the Save pass skipped the other pages";
+    EXPECT_FALSE(ProfileValue("Buttons", "PrintEnable")) << "a page never shown wrote its value";
+    EXPECT_FALSE(ProfileValue("Buttons", "OSDEnable")) << "a page never shown wrote its value";
+}
+
+TEST_F(FeaturePageTest, BackFromPrintLabelSkipsCustomizeKeysOnlyWithTheLumoraKeysOff) {
+    ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
+    ASSERT_TRUE(StartProbedWizard());
+    // Lumora choice -1: the Lumora Keys page was never left forward.
+    ASSERT_TRUE(Jump(kToPrintLabel));
+    // Nothing stored for printing: do not print, black on white checked but disabled.
+    EXPECT_TRUE(Checked(kDoNotPrint));
+    EXPECT_TRUE(Checked(kBlackOnWhite));
+    EXPECT_FALSE(Checked(kWhiteOnBlack));
+    for (int id : {kWhiteOnBlack, kBlackOnWhite, kStyleQuestion}) EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(Shown(kNoPrintPicture));
+    EXPECT_FALSE(Shown(kPrintPicture));
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+    ASSERT_TRUE(Press(wizard::kBack, 3));
+
+    // Lumora choice 0: the keys off, and the page left forward with the Next
+    // the Internet Navigation page offered.
+    ASSERT_TRUE(Press(wizard::kBack, 2));
+    EXPECT_TRUE(WaitForOffered("Back Finish"));
+    ASSERT_TRUE(Press(wizard::kBack, 1));
+    ASSERT_TRUE(Press(wizard::kNext, 2));
+    EXPECT_TRUE(Checked(kLumoraDisable));
+    ASSERT_TRUE(Press(wizard::kNext, 3));
+    ASSERT_TRUE(Press(wizard::kNext, 4));
+    ASSERT_TRUE(Press(wizard::kBack, 2)) << "Back did not skip Customize Keys";
+
+    // Lumora choice 1.
+    Click(kLumoraEnable);
+    ASSERT_TRUE(Press(wizard::kNext, 3));
+    ASSERT_TRUE(Press(wizard::kNext, 4));
+    ASSERT_TRUE(Press(wizard::kBack, 3));
+}
+
+TEST_F(FeaturePageTest, StripJumpsPublishEachPagesChoice) {
+    ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(Next());
+    Click(kINavDisable);
+    ASSERT_TRUE(Jump(kToLumora));
+    ASSERT_TRUE(Jump(kToPrintLabel));
+    // Lumora choice 1 from the jump: Back goes to Customize Keys.
+    ASSERT_TRUE(Press(wizard::kBack, 3));
+    ASSERT_TRUE(Jump(kToPrintLabel));
+
+    EXPECT_TRUE(Checked(kPrint));
+    EXPECT_TRUE(Checked(kBlackOnWhite)) << "the style's default";
+    for (int id : {kWhiteOnBlack, kBlackOnWhite, kStyleQuestion}) EXPECT_TRUE(Enabled(id)) << id;
+    EXPECT_TRUE(Shown(kPrintPicture));
+    EXPECT_FALSE(Shown(kNoPrintPicture));
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+    Click(kDoNotPrint);
+    EXPECT_FALSE(Enabled(kBlackOnWhite));
+    EXPECT_TRUE(Shown(kNoPrintPicture));
+    ASSERT_TRUE(Jump(kToSummary));
+    EXPECT_EQ(PrintDialog(), nullptr) << "declining the label still printed";
+    ASSERT_TRUE(FinishWithMouse());
+
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(0));
+    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), Number(1));
+    EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), Number(0));
+    EXPECT_EQ(ProfileValue("Buttons", "PrintSubRadioBtns"), Number(1));
+}

@@ -1,0 +1,64 @@
+// What the label printer made: the PDFs that the cups-pdf queue writes,
+// rendered to grey pixels and read as words with poppler's tools on the host,
+// and where the printer's own MM_LOMETRIC mapping puts a point on the paper.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace label_test {
+
+// Positions on paper are millimetres from the sheet's top-left corner.
+struct Page {
+    int width = 0;   // pixels
+    int height = 0;
+    double dpi = 0;
+    std::vector<unsigned char> grey;  // row by row, 0 black .. 255 white
+
+    // The grey level at a point; white outside the page.
+    int At(double xMm, double yMm) const;
+    bool Dark(double xMm, double yMm) const { return At(xMm, yMm) < 128; }
+    double PixelMm() const { return 25.4 / dpi; }
+};
+
+struct Word {
+    std::string text;
+    double left, top, right, bottom;  // mm
+};
+
+// Where the printer's device context puts a logical point of MM_LOMETRIC on
+// the paper, from its own HORZRES/HORZSIZE, VERTRES/VERTSIZE, LOGPIXELS and
+// PHYSICALOFFSET. Wine's HORZSIZE rounds the width down, so its horizontal
+// unit is slightly larger than 0.1 mm.
+struct Mapping {
+    double unitX = 0.1, unitY = 0.1;      // mm on paper per logical unit
+    double offsetX = 0, offsetY = 0;      // mm from the sheet's edge to the printable area
+    int horzSize = 0, vertSize = 0;       // mm, as the device reports them
+    double X(double logicalX) const { return offsetX + logicalX * unitX; }
+    double Y(double logicalY) const { return offsetY - logicalY * unitY; }
+};
+Mapping MappingOf(HDC printer);
+// The default printer's name; empty when there is none.
+std::string DefaultPrinter();
+
+// The folder the queue writes its PDFs to, as Windows sees it (from
+// RAVLEN_PDF_DIR); empty, with a failure, when unknown.
+std::string PdfFolder();
+// The time now, to tell PDFs written later from older ones.
+FILETIME Now();
+// The complete PDFs in the folder written after since, oldest first.
+std::vector<std::string> PdfsSince(const FILETIME& since);
+// Waits until count PDFs written after since are complete; returns them.
+std::vector<std::string> WaitForPdfs(const FILETIME& since, size_t count, DWORD timeoutMs);
+
+// Keeps a copy of the PDF and a colour PNG of its page under the build's
+// labels folder as name.pdf and name.png, for a person to look at; returns
+// the page in grey at dpi.
+std::optional<Page> Render(const std::string& pdf, const std::string& name, int dpi = 300);
+// The words of the PDF's first page with their boxes.
+std::vector<Word> Words(const std::string& pdf);
+
+}  // namespace label_test
