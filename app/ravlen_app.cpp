@@ -5,11 +5,11 @@
 #include "main_frame.h"
 #include "resource.h"
 #include "sheet.h"
+#include "store_layout.h"
 #include "wnd.h"
 
 namespace {
 constexpr char kInstanceMutex[] = "RavlenClass";
-constexpr char kProfileRoot[] = "Software\\Varnholt\\Productivity";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
 }  // namespace
 
@@ -26,7 +26,7 @@ BOOL CRavlenApp::InitInstance() {
     char userName[260] = {};
     DWORD size = sizeof userName;
     ::GetUserNameA(userName, &size);
-    Reg_InitProfile(kProfileRoot, userName);
+    Reg_InitProfile(store::kProfileRoot, userName);
 
     CPSheet sheet(IDS_WIZARD_CAPTION, nullptr, 0, nullptr, nullptr, nullptr);
     sheet.m_psh.hInstance = ::GetModuleHandleA(nullptr);

@@ -4,7 +4,7 @@
 set -e
 packages="cmake ninja-build g++ mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
   wine wine64 fonts-wine xvfb xauth fonts-liberation util-linux fonts-wqy-microhei locales
-  libfreetype-dev pkg-config fontconfig
+  libfreetype-dev pkg-config fontconfig python3-fonttools
   cups cups-client printer-driver-cups-pdf libcups2 poppler-utils"
 missing=""
 for p in $packages; do
@@ -24,7 +24,7 @@ fi
 # Wine takes a process's interface language from its locale, and a locale that
 # is not generated acts as C (English). The language tests need these; the last
 # one is a language the program has no resources for.
-locales="en_US de_DE ja_JP zh_TW zh_CN nl_NL"
+locales="en_US de_DE ja_JP zh_TW zh_CN nl_NL tr_TR"
 wanted=""
 for l in $locales; do
     locale -a 2>/dev/null | grep -qx "$l.utf8" || wanted="$wanted $l"

@@ -1,5 +1,5 @@
 // The English resources linked into this test program (ravlen_resources) hold
-// what Parts 1.5 to 1.8 and 2.2 give: every dialog with exactly its controls,
+// what the wizard is built on: every dialog with exactly its controls,
 // every picture at its size and depth, the strings, menu, accelerators, icon,
 // cursor, dialog initialisation data and version block.
 
@@ -18,17 +18,17 @@ namespace {
 
 constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 constexpr int kUnnamed = -1;
-constexpr int kAny = -32768;  // a position or size that the Parts leave open
+constexpr int kAny = -32768;  // a position or size that no page relies on
 
 HMODULE Self() { return GetModuleHandleA(nullptr); }
 
-// ---- What the Parts give for each dialog
+// ---- What each dialog holds
 
 struct ExpectedControl {
     int id;
     const char* className;
     int x, y, cx, cy;
-    const char* text = nullptr;  // English text, when the Parts give one
+    const char* text = nullptr;  // English text, where the pages rely on it
     int bitmap = 0;              // for picture statics: the bitmap they show
 };
 
@@ -258,7 +258,7 @@ protected:
     driver::DialogTemplate dialog;
 };
 
-TEST_P(DialogTest, HoldsExactlyTheControlIdsOfTheParts) {
+TEST_P(DialogTest, HoldsExactlyItsControlIds) {
     std::vector<int> expected;
     for (const ExpectedControl& control : GetParam().controls) expected.push_back(control.id);
     std::vector<int> actual;

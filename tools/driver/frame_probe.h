@@ -33,9 +33,11 @@ public:
     // The font of control id on the sheet's shown page; nothing (with a
     // failure) when the control is missing or uses the system font.
     std::optional<LOGFONTA> ControlFont(int id);
+    // Runs another export of the probe library in the process and returns its
+    // exit code; nothing (with a failure) when the probe is not loaded.
+    std::optional<DWORD> Run(const char* exportName, void* parameter = nullptr);
 
 private:
-    std::optional<DWORD> Run(const char* exportName, void* parameter = nullptr);
 
     HANDLE process_ = nullptr;
     HMODULE remoteBase_ = nullptr;

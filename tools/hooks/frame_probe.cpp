@@ -4,6 +4,7 @@
 // Each export runs on a thread of its own, started by the test.
 #include "frame_probe_state.h"
 #include "object_counter.h"
+#include "probe_page.h"
 #include "sound_counter.h"
 
 #include <commctrl.h>
@@ -19,28 +20,6 @@ HMODULE ThisLibrary() {
                        reinterpret_cast<LPCSTR>(&ThisLibrary), &self);
     return self;
 }
-
-// The test's section, mapped while one answer is written.
-class SectionView {
-public:
-    SectionView() : section_(OpenFileMappingA(FILE_MAP_WRITE, FALSE, frame_probe::kSectionName)) {
-        if (section_) view_ = MapViewOfFile(section_, FILE_MAP_WRITE, 0, 0, sizeof(frame_probe::Section));
-    }
-    ~SectionView() {
-        if (view_) UnmapViewOfFile(view_);
-        if (section_) CloseHandle(section_);
-    }
-    SectionView(const SectionView&) = delete;
-    SectionView& operator=(const SectionView&) = delete;
-    frame_probe::Section* get() const {
-        auto* section = static_cast<frame_probe::Section*>(view_);
-        return section && section->magic == frame_probe::kMagic ? section : nullptr;
-    }
-
-private:
-    HANDLE section_;
-    void* view_ = nullptr;
-};
 
 struct WindowCount {
     std::vector<HWND> topLevel;
@@ -69,20 +48,6 @@ void AddMenu(HMENU menu, std::set<HMENU>& menus) {
     for (int i = 0; i < items; ++i) AddMenu(GetSubMenu(menu, i), menus);
 }
 
-// The sheet is the process's top-level window that names a shown page.
-HWND ShownPage() {
-    WindowCount count;
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
-    for (HWND window : count.topLevel) {
-        DWORD_PTR page = 0;
-        if (IsWindowVisible(window) &&
-            SendMessageTimeoutA(window, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, 5000, &page) && page) {
-            return reinterpret_cast<HWND>(page);
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 extern "C" __declspec(dllexport) DWORD WINAPI InstallObjectCounter(LPVOID) {
@@ -91,7 +56,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI InstallObjectCounter(LPVOID) {
 }
 
 extern "C" __declspec(dllexport) DWORD WINAPI CountObjects(LPVOID) {
-    SectionView view;
+    probe_page::SectionView<frame_probe::Section> view(frame_probe::kSectionName, frame_probe::kMagic);
     frame_probe::Section* section = view.get();
     if (!section) return 0;
     frame_probe::ObjectCounts counts = {};
@@ -119,9 +84,9 @@ extern "C" __declspec(dllexport) DWORD WINAPI CurrentCursor(LPVOID) {
 }
 
 extern "C" __declspec(dllexport) DWORD WINAPI ShownPageControlFont(LPVOID controlId) {
-    SectionView view;
+    probe_page::SectionView<frame_probe::Section> view(frame_probe::kSectionName, frame_probe::kMagic);
     frame_probe::Section* section = view.get();
-    HWND page = ShownPage();
+    HWND page = probe_page::ShownPage();
     if (!section || !page) return frame_probe::kNoPage;
     HWND control = GetDlgItem(page, static_cast<int>(reinterpret_cast<INT_PTR>(controlId)));
     if (!control) return frame_probe::kNoControl;

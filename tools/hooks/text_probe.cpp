@@ -1,0 +1,195 @@
+// The text probe exports of RavlenFrameProbe.dll: the shown page's static
+// texts measured with the fonts they are drawn in, and whether a text's
+// characters come out as glyphs or as the missing-glyph box.
+#include "probe_page.h"
+#include "text_probe_state.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A control's DC with the control's own font selected, as it draws its text.
+class ControlDc {
+public:
+    explicit ControlDc(HWND control) : control_(control), dc_(GetDC(control)) {
+        DWORD_PTR font = 0;
+        SendMessageTimeoutA(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
+        if (dc_ && font) old_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(font));
+    }
+    ~ControlDc() {
+        if (old_) SelectObject(dc_, old_);
+        if (dc_) ReleaseDC(control_, dc_);
+    }
+    ControlDc(const ControlDc&) = delete;
+    ControlDc& operator=(const ControlDc&) = delete;
+    HDC get() const { return dc_; }
+    void Face(char (&face)[LF_FACESIZE]) const { GetTextFaceA(dc_, LF_FACESIZE, face); }
+
+private:
+    HWND control_;
+    HDC dc_;
+    HGDIOBJ old_ = nullptr;
+};
+
+bool IsTextStatic(HWND window) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, "Static") != 0) return false;
+    const LONG kind = GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK;
+    return kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT || kind == SS_SIMPLE || kind == SS_LEFTNOWORDWRAP;
+}
+
+BOOL CALLBACK CollectTextStatic(HWND window, LPARAM param) {
+    if (IsWindowVisible(window) && GetWindowTextLengthA(window) > 0 && IsTextStatic(window)) {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    }
+    return TRUE;
+}
+
+// Measures one static as it lays its text out. A line may lose the lower
+// third of its cell (descender room and leading): the 8-unit statics are
+// shorter than the body font's cell on Windows too. A whole line out of
+// sight, or a line wider than the control, is text a user cannot read.
+bool Fits(HWND control, text_probe::Misfit& misfit) {
+    RECT client = {};
+    GetClientRect(control, &client);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const LONG kind = style & SS_TYPEMASK;
+    UINT format = DT_CALCRECT | DT_EXPANDTABS;
+    format |= (kind == SS_SIMPLE || kind == SS_LEFTNOWORDWRAP) ? DT_SINGLELINE : DT_WORDBREAK;
+    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    ControlDc dc(control);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc.get(), &metrics);
+    RECT needed = {0, 0, client.right, 0};
+    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed, format);
+    const int lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
+    const int lines = (needed.bottom + lineHeight - 1) / lineHeight;
+    const bool fits =
+        needed.right <= client.right && lines * lineHeight - lineHeight / 3 <= client.bottom;
+    if (fits) return true;
+    misfit = {};
+    misfit.id = GetDlgCtrlID(control);
+    misfit.neededWidth = needed.right;
+    misfit.neededLines = lines;
+    misfit.lineHeight = lineHeight;
+    misfit.width = client.right;
+    misfit.height = client.bottom;
+    lstrcpynA(misfit.text, text.c_str(), sizeof misfit.text);
+    dc.Face(misfit.face);
+    return false;
+}
+
+// One character drawn black on white into a memory bitmap, as its pixels.
+class CharacterPicture {
+public:
+    explicit CharacterPicture(HDC reference) : dc_(CreateCompatibleDC(reference)) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kSize;
+        info.bmiHeader.biHeight = -kSize;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        if (bitmap_) oldBitmap_ = SelectObject(dc_, bitmap_);
+    }
+    ~CharacterPicture() {
+        if (oldFont_) SelectObject(dc_, oldFont_);
+        if (oldBitmap_) SelectObject(dc_, oldBitmap_);
+        if (bitmap_) DeleteObject(bitmap_);
+        if (dc_) DeleteDC(dc_);
+    }
+    CharacterPicture(const CharacterPicture&) = delete;
+    CharacterPicture& operator=(const CharacterPicture&) = delete;
+
+    void UseFont(HGDIOBJ font) { oldFont_ = SelectObject(dc_, font); }
+    std::vector<DWORD> Draw(wchar_t character) {
+        if (!bits_) return {};
+        RECT all = {0, 0, kSize, kSize};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(dc_, RGB(0, 0, 0));
+        SetBkMode(dc_, TRANSPARENT);
+        TextOutW(dc_, 2, 2, &character, 1);
+        GdiFlush();
+        const auto* pixels = static_cast<const DWORD*>(bits_);
+        return std::vector<DWORD>(pixels, pixels + kSize * kSize);
+    }
+    static bool Blank(const std::vector<DWORD>& picture) {
+        for (DWORD pixel : picture) {
+            if ((pixel & 0xFFFFFF) != 0xFFFFFF) return false;
+        }
+        return true;
+    }
+    void Face(char (&face)[LF_FACESIZE]) const { GetTextFaceA(dc_, LF_FACESIZE, face); }
+
+private:
+    static constexpr int kSize = 64;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    void* bits_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+    HGDIOBJ oldFont_ = nullptr;
+};
+
+}  // namespace
+
+extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID) {
+    probe_page::SectionView<text_probe::Section> view(text_probe::kSectionName, text_probe::kMagic);
+    text_probe::Section* section = view.get();
+    HWND page = probe_page::ShownPage();
+    if (!section || !page) return 0;
+    std::vector<HWND> statics;
+    EnumChildWindows(page, CollectTextStatic, reinterpret_cast<LPARAM>(&statics));
+    section->misfitCount = 0;
+    for (HWND control : statics) {
+        text_probe::Misfit misfit;
+        if (Fits(control, misfit)) continue;
+        if (section->misfitCount < text_probe::kMaxMisfits) section->misfits[section->misfitCount] = misfit;
+        ++section->misfitCount;
+    }
+    return static_cast<DWORD>(statics.size());
+}
+
+// Each character is drawn alone in the control's font, through the same font
+// linking the control's own drawing goes through, and compared with the
+// missing-glyph box (a character no font has).
+extern "C" __declspec(dllexport) DWORD WINAPI ShownPageGlyphs(LPVOID controlId) {
+    probe_page::SectionView<text_probe::Section> view(text_probe::kSectionName, text_probe::kMagic);
+    text_probe::Section* section = view.get();
+    HWND page = probe_page::ShownPage();
+    if (!section || !page) return 0;
+    HWND control = GetDlgItem(page, static_cast<int>(reinterpret_cast<INT_PTR>(controlId)));
+    if (!control) return 0;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    DWORD_PTR font = 0;
+    SendMessageTimeoutA(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
+
+    HDC screen = GetDC(nullptr);
+    text_probe::Glyphs glyphs = {};
+    {
+        CharacterPicture picture(screen);
+        if (font) picture.UseFont(reinterpret_cast<HGDIOBJ>(font));
+        picture.Face(glyphs.face);
+        const std::vector<DWORD> missing = picture.Draw(0xFFFF);
+        for (wchar_t character : text) {
+            if (character == L' ' || character == 0x3000) continue;
+            const std::vector<DWORD> drawn = picture.Draw(character);
+            ++glyphs.characters;
+            if (CharacterPicture::Blank(drawn)) {
+                ++glyphs.blank;
+            } else if (drawn == missing) {
+                ++glyphs.sameAsMissing;
+            }
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    section->glyphs = glyphs;
+    return 1;
+}
