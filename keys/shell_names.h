@@ -1,0 +1,33 @@
+// Names, icons and Internet shortcuts of shell items, in 8-bit strings of at
+// most MAX_PATH characters.
+#pragma once
+
+#include <shlobj.h>
+
+#include <string>
+
+// The item's name in the folder with SHGDN_* flags, into a MAX_PATH buffer.
+// FALSE when the shell gives none or a kind of string this does not read.
+BOOL GetDisplayName(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, char (&name)[MAX_PATH]);
+// The system image list index of an absolute list, with SHGFI_* flags.
+int GetIconIndex(LPCITEMIDLIST absolute, UINT flags);
+// The address of a ".url" file (any case), read as an initialisation file.
+// FALSE for another extension or a file without an address.
+BOOL ReadUrlShortcut(const char* path, char* buffer, DWORD size);
+// Whether the path ends in the given extension (".url"), whatever its case.
+bool HasExtension(const char* path, const char* extension);
+
+// Splits a path into drive, directory, base name and extension.
+class CPathSplitter {
+public:
+    void SetPath(const char* path) { m_path = path; }
+    // The file name without directory and extension.
+    std::string GetBaseName();
+
+private:
+    std::string m_path;
+    char m_drive[3] = {};
+    char m_directory[256] = {};
+    char m_baseName[256] = {};
+    char m_extension[256] = {};
+};
