@@ -52,7 +52,15 @@ void CShellTreeCtrl::ReleaseItems() {
 void CShellTreeCtrl::AttachSystemImageList() {
     SHFILEINFOA info = {};
     // The shell owns the system list; the tree only shows it.
-    const auto list = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(nullptr, 0, &info, sizeof info, kItemIcon));
+    auto list = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(nullptr, 0, &info, sizeof info, kItemIcon));
+    if (!list) {
+        // Some shells give the list only for a real path: ask for the
+        // Windows folder's icon, which comes from the same list.
+        char windows[MAX_PATH] = {};
+        if (::GetWindowsDirectoryA(windows, MAX_PATH)) {
+            list = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(windows, 0, &info, sizeof info, kItemIcon));
+        }
+    }
     if (list) SetImageList(list, TVSIL_NORMAL);
 }
 

@@ -170,6 +170,7 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
 
     TreeHost host;
     host.tree_.AttachSystemImageList();
+    EXPECT_TRUE(host.tree_.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)) << "the system's small icons";
     host.tree_.FillTree(CSIDL_COMMON_STARTMENU);
     EXPECT_EQ(host.tree_.m_rootFolder, CSIDL_COMMON_STARTMENU);
     HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
