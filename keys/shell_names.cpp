@@ -35,6 +35,37 @@ int GetIconIndex(LPCITEMIDLIST absolute, UINT flags) {
     return info.iIcon;
 }
 
+void IconIndexCache::LookUp(IShellFolder* folder, LPCITEMIDLIST relative, LPCITEMIDLIST absolute, int& image,
+                            int& openImage) {
+    constexpr UINT kImage = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    IExtractIconA* extract = nullptr;
+    LPCITEMIDLIST one = relative;
+    if (FAILED(folder->GetUIObjectOf(nullptr, 1, &one, IID_IExtractIconA, nullptr,
+                                     reinterpret_cast<void**>(&extract)))) {
+        extract = nullptr;
+    }
+    image = Index(extract, GIL_FORSHELL, absolute, kImage);
+    openImage = Index(extract, GIL_FORSHELL | GIL_OPENICON, absolute, kImage | SHGFI_OPENICON);
+    if (extract) extract->Release();
+}
+
+int IconIndexCache::Index(IExtractIconA* extract, UINT gilFlags, LPCITEMIDLIST absolute, UINT shellFlags) {
+    std::string key;
+    char location[MAX_PATH] = {};
+    int index = 0;
+    UINT got = 0;
+    // An icon whose place is no file, or that must not be kept, is asked for each time.
+    if (extract && extract->GetIconLocation(gilFlags, location, MAX_PATH, &index, &got) == S_OK &&
+        !(got & (GIL_NOTFILENAME | GIL_DONTCACHE))) {
+        location[MAX_PATH - 1] = '\0';
+        key = std::string(location) + "," + std::to_string(index);
+        if (const auto known = m_indexes.find(key); known != m_indexes.end()) return known->second;
+    }
+    const int found = GetIconIndex(absolute, shellFlags);
+    if (!key.empty()) m_indexes.emplace(key, found);
+    return found;
+}
+
 bool HasExtension(const char* path, const char* extension) {
     const size_t length = std::strlen(path);
     const size_t extensionLength = std::strlen(extension);

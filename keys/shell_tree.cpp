@@ -13,7 +13,6 @@ using dormex::ComPtr;
 namespace {
 
 constexpr UINT kItemIcon = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-constexpr UINT kOpenIcon = kItemIcon | SHGFI_OPENICON;
 constexpr UINT kLinkOverlay = INDEXTOOVERLAYMASK(2);
 
 int CALLBACK CompareItems(LPARAM first, LPARAM second, LPARAM) {
@@ -126,8 +125,7 @@ void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList
         item.pszText = name;
 
         LPITEMIDLIST absolute = ConcatIdLists(folderList, id);
-        item.iImage = GetIconIndex(absolute, kItemIcon);
-        item.iSelectedImage = GetIconIndex(absolute, kOpenIcon);
+        m_icons.LookUp(folder, id, absolute, item.iImage, item.iSelectedImage);
         malloc->Free(absolute);
         data->relativeId = CopyItemId(malloc.get(), id);
         data->parentFolder = folder;

@@ -3,6 +3,7 @@
 // selection becomes the selected key's pending choice.
 #pragma once
 
+#include "shell_names.h"
 #include "tree_ctrl.h"
 
 #include <shlobj.h>
@@ -48,4 +49,5 @@ private:
 
     // Every item's data, released together when the tree is refilled or goes.
     std::vector<ShellItemData*> m_items;
+    IconIndexCache m_icons;
 };

@@ -21,8 +21,7 @@ int kFiles = 5000;  // a first argument sets another count
 // Under Wine a large folder takes long enough that one expansion tells; a
 // small one is warmed up first and counted three times.
 constexpr int kLargeFolder = 2000;
-// The shell's share is split out on a folder of this size, which is quick.
-constexpr int kSplitFiles = 500;
+
 constexpr char kFolderName[] = "Ravlen Bench 5000";
 
 std::string BenchFolder(const char* name) {
@@ -71,7 +70,7 @@ double Median(std::vector<double> values) {
 }
 
 // The shell's share alone, without a tree: enumerating the folder with each
-// item's name, and looking up each item's two icons.
+// item's name, and looking up each item's two icons as the tree does.
 struct ShellShare {
     double namesMs = 0;
     double iconsMs = 0;
@@ -100,10 +99,11 @@ ShellShare MeasureShellShare(const std::string& folder) {
         }
         share.namesMs = names.ElapsedMs();
         Stopwatch icons;
+        IconIndexCache cache;
         for (LPITEMIDLIST id : ids) {
             LPITEMIDLIST absolute = ConcatIdLists(list, id);
-            GetIconIndex(absolute, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-            GetIconIndex(absolute, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON);
+            int image = 0, openImage = 0;
+            cache.LookUp(shellFolder, id, absolute, image, openImage);
             CoTaskMemFree(absolute);
         }
         share.iconsMs = icons.ElapsedMs();
@@ -170,10 +170,8 @@ int main(int argc, char** argv) {
         tree.UnsubclassWindow();
     }
     DestroyWindow(host);
+    const ShellShare shell = ok ? MeasureShellShare(folder) : ShellShare{};
     RemoveFiles(folder, kFiles);
-    const std::string small = BenchFolder("Ravlen Bench split");
-    const ShellShare shell = ok && MakeFiles(small, kSplitFiles) ? MeasureShellShare(small) : ShellShare{};
-    RemoveFiles(small, kSplitFiles);
     CoUninitialize();
     if (!ok) {
         std::printf("shell tree: not measured: the files tree does not list %s\n", kFolderName);
@@ -184,8 +182,8 @@ int main(int argc, char** argv) {
                 kFiles, Median(total), static_cast<int>(total.size()), Median(total) < 300 ? "met" : "NOT met");
     std::printf("            loading the level %.1f ms, opening and painting it %.1f ms\n", Median(fill),
                 Median(show));
-    std::printf("            for %d files the shell alone takes %.1f ms to list them with their names and "
-                "%.1f ms to look up their two icons each\n",
-                kSplitFiles, shell.namesMs, shell.iconsMs);
+    std::printf("            of it the shell alone takes %.1f ms to list the files with their names and %.1f ms "
+                "to place their two icons each; the rest is the tree's inserting and sorting\n",
+                shell.namesMs, shell.iconsMs);
     return 0;
 }
