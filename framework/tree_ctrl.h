@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 class CTreeCtrl : public CWnd {
 public:
     HTREEITEM InsertItem(const TVINSERTSTRUCTA& insert) const {
@@ -13,6 +15,17 @@ public:
     }
     BOOL GetItem(TVITEMA& item) const {
         return static_cast<BOOL>(SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    }
+    // The item's text, up to MAX_PATH - 1 characters.
+    std::string GetItemText(HTREEITEM handle) const {
+        char text[MAX_PATH] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = handle;
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        GetItem(item);
+        return text;
     }
     BOOL SetItem(const TVITEMA& item) const {
         return static_cast<BOOL>(SendMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));

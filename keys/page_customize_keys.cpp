@@ -256,7 +256,10 @@ void CPPageCustomizeKeys::OnChooseFunction(int function) {
         // The placeholder stays hidden from now on.
         ::ShowWindow(GetDlgItem(IDC_CHOOSER_PLACEHOLDER), SW_HIDE);
         ::ShowWindow(GetDlgItem(IDC_ADDRESS_PROMPT), SW_SHOW);
-        ::SetWindowTextA(m_addressEdit.m_hWnd, "");  // an address change: the pending command empties
+        // Emptying the address is an address change, also where an edit that
+        // is empty already tells nobody: the pending command empties.
+        ::SetWindowTextA(m_addressEdit.m_hWnd, "");
+        OnAddressChanged();
         ::ShowWindow(m_addressEdit.m_hWnd, SW_SHOW);
         ::ShowWindow(GetDlgItem(IDC_TEST), SW_SHOW);
     } else {

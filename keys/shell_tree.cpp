@@ -200,14 +200,7 @@ BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::
         LPCITEMIDLIST one = data->relativeId;
         if (FAILED(data->parentFolder->GetAttributesOf(1, &one, &attributes))) attributes = 0;
         if (m_rootFolder == CSIDL_DESKTOP) {
-            char text[MAX_PATH] = {};
-            TVITEMA item = {};
-            item.mask = TVIF_TEXT;
-            item.hItem = selected;
-            item.pszText = text;
-            item.cchTextMax = MAX_PATH;
-            GetItem(item);
-            displayName = text;
+            displayName = GetItemText(selected);
             named = TRUE;
             if (attributes & SFGAO_FILESYSTEM) {
                 char path[MAX_PATH] = {};

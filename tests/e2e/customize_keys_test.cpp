@@ -28,6 +28,7 @@ constexpr int kCaption = 1100;
 constexpr int kResetDefaults = 1101;
 constexpr int kMarkedKey1 = 1125;
 constexpr char kScheme[] = "ravlentest";
+constexpr char kSchemeKey[] = "Software\\Classes\\ravlentest";
 
 // The centre of key k's hot spot on the page, in client pixels.
 POINT KeyCentre(int k) {
@@ -67,6 +68,7 @@ protected:
     void TearDown() override {
         WizardTest::TearDown();
         DeleteFileA(linkPath_.c_str());
+        driver::DeleteKey(HKEY_LOCAL_MACHINE, kSchemeKey);
         CoUninitialize();
     }
 
@@ -198,7 +200,7 @@ TEST_F(CustomizeKeysTest, LinkOnKeyThreeIsWrittenOnFinish) {
 TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     const std::string log = driver::TempFilePath("ravlen-url");
     driver::ScopedEnvironment logEnv("RAVLEN_URL_LOG", log);
-    const std::string scheme = std::string("Software\\Classes\\") + kScheme;
+    const std::string scheme = kSchemeKey;
     ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, scheme, "", "URL:Ravlen test"));
     ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, scheme, "URL Protocol", ""));
     std::string handler = driver::FileBesideTest("UrlRecorder.exe");
@@ -219,6 +221,8 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     EXPECT_TRUE(driver::IsVisible(Control(1023)));
     EXPECT_TRUE(driver::IsVisible(Control(kTest)));
     EXPECT_FALSE(driver::IsVisible(Control(1022))) << "the placeholder tree goes";
+    EXPECT_TRUE(driver::IsEnabled(Control(kTest))) << "emptying the address is an address change";
+    EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit))) << "choosing a function closes the label";
 
     // "ravlentest:ok", typed.
     TypeInto(kAddressEdit, {'R', 'A', 'V', 'L', 'E', 'N', 'T', 'E', 'S', 'T'});
@@ -262,6 +266,5 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
                                                               std::to_string(k + 1)))
             << "after a reset only keys assigned anew keep a record (key 1's old one was deleted)";
     }
-    driver::DeleteKey(HKEY_LOCAL_MACHINE, scheme);
     DeleteFileA(log.c_str());
 }

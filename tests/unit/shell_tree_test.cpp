@@ -61,16 +61,7 @@ private:
     HWND host_ = nullptr;
 };
 
-std::string ItemText(const CTreeCtrl& tree, HTREEITEM item) {
-    char text[MAX_PATH] = {};
-    TVITEMA query = {};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = text;
-    query.cchTextMax = MAX_PATH;
-    tree.GetItem(query);
-    return text;
-}
+std::string ItemText(const CTreeCtrl& tree, HTREEITEM item) { return tree.GetItemText(item); }
 
 std::vector<HTREEITEM> Children(const CTreeCtrl& tree, HTREEITEM parent) {
     std::vector<HTREEITEM> items;

@@ -52,14 +52,7 @@ void RemoveFiles(const std::string& folder, int count) {
 
 HTREEITEM FindTop(const CTreeCtrl& tree, const char* text) {
     for (HTREEITEM item = tree.GetNextItem(nullptr, TVGN_ROOT); item; item = tree.GetNextItem(item, TVGN_NEXT)) {
-        char buffer[MAX_PATH] = {};
-        TVITEMA query = {};
-        query.mask = TVIF_TEXT;
-        query.hItem = item;
-        query.pszText = buffer;
-        query.cchTextMax = MAX_PATH;
-        tree.GetItem(query);
-        if (std::string(buffer) == text) return item;
+        if (tree.GetItemText(item) == text) return item;
     }
     return nullptr;
 }
