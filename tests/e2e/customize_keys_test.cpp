@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 
@@ -68,6 +69,7 @@ protected:
     void TearDown() override {
         WizardTest::TearDown();
         DeleteFileA(linkPath_.c_str());
+        if (!favourite_.empty()) DeleteFileA(favourite_.c_str());
         driver::DeleteKey(HKEY_LOCAL_MACHINE, kSchemeKey);
         CoUninitialize();
     }
@@ -127,6 +129,7 @@ protected:
 
     HWND page_ = nullptr;
     std::string linkPath_;
+    std::string favourite_;
     std::string target_;
 };
 
@@ -155,9 +158,7 @@ TEST_F(CustomizeKeysTest, LinkOnKeyThreeIsWrittenOnFinish) {
     HWND tree = Control(1026);
     HTREEITEM link = driver::FindTreeItem(tree, TVI_ROOT, "Calculator");
     ASSERT_TRUE(link) << "the Start menu of all users lists the link";
-    const std::optional<RECT> rect = driver::TreeItemRect(tree, link);
-    ASSERT_TRUE(rect);
-    driver::ClickAt(tree, {(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2});
+    ASSERT_TRUE(driver::ClickTreeItem(tree, link));
     ASSERT_TRUE(WaitForText(kLabelEdit, "Calculator"));
     ASSERT_TRUE(WaitFor(kLabelEdit, true, true, "the label edit enabled"));
     Screenshot("4-item-chosen");
@@ -267,4 +268,60 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
             << "after a reset only keys assigned anew keep a record (key 1's old one was deleted)";
     }
     DeleteFileA(log.c_str());
+}
+
+// Key 5 gets the computer from the files tree (a shell item) and key 7 a
+// favourite, whose address, not its name, becomes the label.
+TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
+    favourite_ = driver::SpecialFolderPath(CSIDL_FAVORITES) + "\\Ravlen Site.URL";
+    ASSERT_TRUE(driver::MakeUrlShortcut(favourite_, "http://example.test/site"));
+    IShellFolder* desktop = nullptr;
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetDesktopFolder(&desktop)));
+    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
+    STRRET name = {};
+    char computerName[MAX_PATH] = {};
+    if (SUCCEEDED(desktop->GetDisplayNameOf(computer, SHGDN_NORMAL, &name))) {
+        StrRetToBufA(&name, computer, computerName, MAX_PATH);
+    }
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(computer);
+    const std::vector<BYTE> computerList(bytes, bytes + (bytes[0] | bytes[1] << 8) + 2);
+    CoTaskMemFree(computer);
+    desktop->Release();
+
+    ASSERT_TRUE(OpenPage());
+    PickKey(4);
+    ClickWithMouse(Control(kRadios[2]));
+    ASSERT_TRUE(WaitFor(1024, true, true, "the files tree"));
+    HTREEITEM item = driver::FindTreeItem(Control(1024), TVI_ROOT, computerName);
+    ASSERT_TRUE(item) << "the files tree lists " << computerName;
+    ASSERT_TRUE(driver::ClickTreeItem(Control(1024), item));
+    ASSERT_TRUE(WaitForText(kLabelEdit, computerName));
+    ClickWithMouse(Control(kApply));
+    ASSERT_TRUE(WaitForText(kKeyName1 + 4, computerName));
+    PickKey(4);
+    EXPECT_EQ(driver::Text(Control(kCaption)), computerName) << "a shell item shows its name";
+
+    PickKey(6);
+    ClickWithMouse(Control(kWebPageRadio));
+    ASSERT_TRUE(WaitFor(1023, true, true, "the favourites tree"));
+    item = driver::FindTreeItem(Control(1023), TVI_ROOT, "Ravlen Site");
+    ASSERT_TRUE(item) << "the favourites tree lists the shortcut";
+    ASSERT_TRUE(driver::ClickTreeItem(Control(1023), item));
+    ASSERT_TRUE(WaitForText(kAddressEdit, "http://example.test/site"));
+    EXPECT_EQ(driver::Text(Control(kLabelEdit)), "http://example.test/site") << "the address, not the name";
+    ClickWithMouse(Control(kApply));
+    ASSERT_TRUE(WaitForText(kKeyName1 + 6, "http://example.test/site"));
+
+    HWND extraFinish = Button(wizard::kExtraFinish);
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(extraFinish) && driver::IsEnabled(extraFinish); },
+                                  driver::kWaitMs, "the extra Finish button"));
+    ClickWithMouse(extraFinish);
+    ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
+    EXPECT_EQ(KeyValue(4, "ActionCommand"), (driver::RegistryValue{REG_BINARY, computerList}));
+    EXPECT_EQ(KeyValue(4, "ActionType"), Number(6));
+    EXPECT_EQ(KeyValue(4, "DisplayName"), Text(computerName));
+    EXPECT_EQ(KeyValue(6, "ActionCommand"), Text("http://example.test/site"));
+    EXPECT_EQ(KeyValue(6, "ActionParam1"), Text(""));
+    EXPECT_EQ(KeyValue(6, "ActionType"), Number(1));
 }

@@ -1,5 +1,6 @@
 #include "tree_view.h"
 
+#include "input.h"
 #include "remote_memory.h"
 #include "unique_handle.h"
 
@@ -69,6 +70,14 @@ std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item) {
     if (!Ask(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote.get()))) return std::nullopt;
     if (!ReadProcessMemory(process.get(), remote.get(), &rect, sizeof rect, nullptr)) return std::nullopt;
     return rect;
+}
+
+bool ClickTreeItem(HWND tree, HTREEITEM item) {
+    Ask(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    const std::optional<RECT> rect = TreeItemRect(tree, item);
+    if (!rect) return false;
+    ClickAt(tree, {(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2});
+    return true;
 }
 
 HTREEITEM SelectedTreeItem(HWND tree) {

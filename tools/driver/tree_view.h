@@ -17,6 +17,9 @@ HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text);
 // The item's text rectangle in the tree's client coordinates; nothing when
 // the item is not shown.
 std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item);
+// Scrolls the item into view and clicks its text with the mouse, as a
+// person picks it; false when it cannot be shown.
+bool ClickTreeItem(HWND tree, HTREEITEM item);
 // The item the tree has selected, or null.
 HTREEITEM SelectedTreeItem(HWND tree);
 
