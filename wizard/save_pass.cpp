@@ -1,12 +1,13 @@
 #include "save_pass.h"
 
 #include "daemon_messages.h"
+#include "key_records.h"
 #include "save_steps.h"
 #include "sheet.h"
 
 void RunSavePass(const CPSheet& sheet, SettingsSink& sink, DaemonLink& daemon, LANGID uiLanguage) {
-    // The seven key records are written first; their writer joins this pass
-    // together with the key assignment table.
+    // The seven key records first, each rebuilt from nothing after a reset.
+    for (int k = 0; k < kKeyCount; ++k) keys::SaveKey(k, sheet.m_customizeKeys.m_resetFlag != 0, sink);
     SaveOsdSettings(sheet.m_osd, sink, uiLanguage);
     SaveEnabledFlags(sheet, sink);
     NotifyDaemon(sheet.m_osd.m_trayRadio, sink, daemon);

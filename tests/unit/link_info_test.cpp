@@ -1,4 +1,5 @@
 #include "DormexUtil.h"
+#include "shell_items.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -15,24 +16,6 @@ std::string TempPath(const std::string& name) {
     return std::string(folder) + name;
 }
 
-// Makes a shell link with the shell's own interfaces, as an installer would.
-bool MakeLink(const std::string& linkPath, const char* target, const char* arguments) {
-    bool ok = false;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->SetPath(target)) && SUCCEEDED(link->SetArguments(arguments)) &&
-            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            std::wstring wide(linkPath.begin(), linkPath.end());
-            ok = SUCCEEDED(file->Save(wide.c_str(), TRUE));
-            file->Release();
-        }
-        link->Release();
-    }
-    return ok;
-}
-
 class LinkInfoTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,7 +30,7 @@ protected:
 
 TEST_F(LinkInfoTest, ReadsTargetAndArgumentsOfALink) {
     const std::string link = TempPath("ravlen-notepad.lnk");
-    ASSERT_TRUE(MakeLink(link, "C:\\windows\\notepad.exe", "/p \"my file.txt\""));
+    ASSERT_TRUE(driver::MakeShellLink(link, "C:\\windows\\notepad.exe", "/p \"my file.txt\""));
     EXPECT_TRUE(GetLinkInfoEx(nullptr, link.c_str(), target_, args_, 0));
     EXPECT_STREQ(target_, "C:\\windows\\notepad.exe");
     EXPECT_STREQ(args_, "/p \"my file.txt\"");

@@ -1,3 +1,4 @@
+#include "key_assignment.h"
 #include "save_pass.h"
 #include "save_steps.h"
 #include "save_recorder.h"
@@ -135,4 +136,42 @@ TEST(SavePass, TrayChoiceDecidesTheDaemonNotice) {
         NotifyDaemon(c.tray, recorder, recorder);
         EXPECT_EQ(recorder.log, c.expected) << "running " << c.running << ", tray " << c.tray;
     }
+}
+
+TEST(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
+    for (KeyAssignment& key : g_keys) key = KeyAssignment{};
+    std::strcpy(g_keys[1].currentName, "Notes");
+    std::strcpy(reinterpret_cast<char*>(g_keys[1].currentCommand), "C:\\notes.exe");
+    std::strcpy(g_keys[1].currentParameter, "-n");
+    std::strcpy(g_keys[4].currentName, "Computer");
+    const BYTE computer[] = {4, 0, 0x1F, 0x50, 0, 0};
+    std::memcpy(g_keys[4].currentCommand, computer, sizeof computer);
+    g_keys[4].currentLength = sizeof computer;
+    // A name without a command, and a command without a name, write nothing.
+    std::strcpy(g_keys[5].currentName, "No command");
+    std::strcpy(reinterpret_cast<char*>(g_keys[6].currentCommand), "C:\\nameless.exe");
+
+    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
+    ChooseEverything(sheet, RUSSIAN_CHARSET);
+    const Log keyValues = {"string Buttons\\Aux2\\DisplayName=Notes",   "string Buttons\\Aux2\\ActionParam1=-n",
+                           "string Buttons\\Aux2\\ActionCommand=C:\\notes.exe", "number Buttons\\Aux2\\ActionType=1",
+                           "string Buttons\\Aux5\\DisplayName=Computer", "string Buttons\\Aux5\\ActionParam1=",
+                           "binary Buttons\\Aux5\\ActionCommand=6 bytes", "number Buttons\\Aux5\\ActionType=6"};
+    const Log rest = Join(Join(OsdValues("204"), kEnableValues), {"number SysTrayIcon\\Hide=0", "start daemon"});
+    SaveRecorder plain(false);
+    RunSavePass(sheet, plain, plain, 1033);
+    EXPECT_EQ(plain.log, Join(keyValues, rest));
+
+    // After Reset to defaults every key's subkey goes first, key by key.
+    sheet.m_customizeKeys.m_resetFlag = 1;
+    SaveRecorder reset(false);
+    RunSavePass(sheet, reset, reset, 1033);
+    Log expected = {"delete Buttons\\Aux1"};
+    expected.push_back("delete Buttons\\Aux2");
+    expected.insert(expected.end(), keyValues.begin(), keyValues.begin() + 4);
+    expected.insert(expected.end(), {"delete Buttons\\Aux3", "delete Buttons\\Aux4", "delete Buttons\\Aux5"});
+    expected.insert(expected.end(), keyValues.begin() + 4, keyValues.end());
+    expected.insert(expected.end(), {"delete Buttons\\Aux6", "delete Buttons\\Aux7"});
+    EXPECT_EQ(reset.log, Join(expected, rest));
+    for (KeyAssignment& key : g_keys) key = KeyAssignment{};
 }

@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr DWORD kTimerLimitMs = 120000;
+// Generous: under Wine the shell tree timer opens a folder of 5 000 files.
+constexpr DWORD kTimerLimitMs = 280000;
 
 // Reads what is in the pipe now, without waiting for more.
 void Drain(HANDLE pipe, std::string& output) {

@@ -1,4 +1,5 @@
 #include "remote_library.h"
+#include "remote_memory.h"
 #include "test_step.h"
 #include "unique_handle.h"
 
@@ -10,22 +11,6 @@
 namespace driver {
 namespace {
 
-
-class RemoteMemory {
-public:
-    RemoteMemory(HANDLE process, SIZE_T size)
-        : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
-    ~RemoteMemory() {
-        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-    void* get() const { return address_; }
-
-private:
-    HANDLE process_;
-    void* address_;
-};
 
 // A library loaded for its addresses only: no imports resolved, no DllMain run.
 class LocalImage {

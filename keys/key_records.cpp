@@ -1,0 +1,184 @@
+#include "key_records.h"
+
+#include "DormexUtil.h"
+#include "resource.h"
+#include "text_over_picture.h"
+#include "win_app.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace keys {
+
+namespace {
+
+constexpr char kButtons[] = "Buttons";
+constexpr char kNameValue[] = "DisplayName";
+constexpr char kTypeValue[] = "ActionType";
+constexpr char kCommandValue[] = "ActionCommand";
+constexpr char kParameterValue[] = "ActionParam1";
+
+// The bytes of text that fit a field: at most 259, ending on a whole character.
+size_t FittingLength(const char* text) {
+    size_t n = 0;
+    while (n < kFieldSize - 1 && text[n] != '\0') {
+        const size_t step = ::IsDBCSLeadByte(static_cast<BYTE>(text[n])) && text[n + 1] != '\0' ? 2 : 1;
+        if (n + step > kFieldSize - 1) break;
+        n += step;
+    }
+    return n;
+}
+
+void CopyBytesAsText(BYTE (&field)[kFieldSize], const char* text) {
+    const size_t n = FittingLength(text);
+    std::memcpy(field, text, n);
+    std::memset(field + n, 0, kFieldSize - n);
+}
+
+// A command field read as text: an identifier list in it need not hold a zero
+// anywhere, so the copy stops at the field's end as well.
+std::string FieldText(const BYTE (&field)[kFieldSize]) {
+    const void* zero = std::memchr(field, 0, kFieldSize);
+    const size_t n = zero ? static_cast<const BYTE*>(zero) - field : kFieldSize - 1;
+    return std::string(reinterpret_cast<const char*>(field), n);
+}
+
+int ParseType(const char* text) {
+    // strtol takes leading blanks and a sign, gives 0 without digits and
+    // clamps what does not fit, as an out-of-range type is unknown anyway.
+    const long value = std::strtol(text, nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+void LoadKey(int k, HWND page) {
+    KeyAssignment& key = g_keys[k];
+    const std::string subkey = Subkey(k);
+    const std::string fallbackName = DefaultName(k);
+    Reg_GetProfileString(subkey.c_str(), kNameValue, key.savedName, kFieldSize, fallbackName.c_str());
+    if (page) SetTextOverPicture(::GetDlgItem(page, IDC_KEY1_NAME + k), key.savedName);
+    Reg_GetProfileString(subkey.c_str(), kParameterValue, key.savedParameter, kFieldSize, "");
+
+    DWORD type = kActionDefault;
+    if (Reg_GetProfileNumber(subkey.c_str(), kTypeValue, &type, kActionDefault)) {
+        key.currentType = static_cast<int>(type);
+    } else {
+        char text[kFieldSize] = {};
+        key.currentType = Reg_GetProfileString(subkey.c_str(), kTypeValue, text, kFieldSize, "0")
+                              ? ParseType(text)
+                              : kActionDefault;
+    }
+
+    if (key.currentType == kActionShellItem) {
+        DWORD size = kFieldSize;
+        if (!Reg_GetProfileBinary(subkey.c_str(), kCommandValue, key.savedCommand, &size, 0, 0)) size = 0;
+        key.currentLength = static_cast<int>(size);
+        key.savedLength = key.currentLength;
+    } else {
+        char command[kFieldSize] = {};
+        Reg_GetProfileString(subkey.c_str(), kCommandValue, command, kFieldSize, "");
+        CopyBytesAsText(key.savedCommand, command);
+    }
+
+    CopyBytesAsText(key.currentCommand, FieldText(key.savedCommand).c_str());
+    if (key.currentLength > 0) {
+        std::memcpy(key.currentCommand, key.savedCommand, static_cast<size_t>(key.currentLength));
+    } else {
+        CopyText(key.currentParameter, key.savedParameter);
+    }
+    CopyText(key.currentName, key.savedName);
+}
+
+}  // namespace
+
+void CopyText(char (&field)[kFieldSize], const char* text) {
+    const size_t n = FittingLength(text);
+    std::memcpy(field, text, n);
+    std::memset(field + n, 0, kFieldSize - n);
+}
+
+std::string Subkey(int k) { return std::string(kButtons) + "\\Aux" + std::to_string(k + 1); }
+
+std::string DefaultName(int k) {
+    char name[kFieldSize] = {};
+    ::LoadStringA(AfxGetInstanceHandle(), IDS_KEY1_NAME + k, name, kFieldSize);
+    return name;
+}
+
+void Load(HWND page) {
+    for (int k = 0; k < kKeyCount; ++k) LoadKey(k, page);
+}
+
+void ResetAll() {
+    for (KeyAssignment& key : g_keys) key = KeyAssignment{};
+    for (int k = 0; k < kKeyCount; ++k) CopyText(g_keys[k].currentName, DefaultName(k).c_str());
+}
+
+void ApplyPending(const char* label) {
+    if (g_selectedKey < 0 || g_selectedKey >= kKeyCount) return;
+    KeyAssignment& key = g_keys[g_selectedKey];
+    CopyText(key.currentName, label);
+    key.currentLength = key.pendingLength;
+    key.currentType = key.pendingType;
+    if (key.currentType == kActionShellItem) {
+        std::memcpy(key.currentCommand, key.pendingCommand, static_cast<size_t>(key.currentLength));
+    } else {
+        CopyBytesAsText(key.currentCommand, FieldText(key.pendingCommand).c_str());
+        CopyText(key.currentParameter, key.pendingParameter);
+    }
+}
+
+void SaveKey(int k, bool resetFlag, SettingsSink& sink) {
+    KeyAssignment& key = g_keys[k];
+    if (resetFlag) sink.DelKey(kButtons, ("Aux" + std::to_string(k + 1)).c_str());
+    if (key.currentName[0] == '\0' || key.currentCommand[0] == 0) return;
+
+    const std::string subkey = Subkey(k);
+    sink.SetString(subkey.c_str(), kNameValue, key.currentName);
+    sink.SetString(subkey.c_str(), kParameterValue, key.currentParameter);
+    CopyText(key.savedParameter, key.currentParameter);
+    CopyText(key.savedName, key.currentName);
+    key.savedLength = key.currentLength;
+
+    int type = kActionCommand;
+    if (key.currentLength > 0) {
+        sink.SetBinary(subkey.c_str(), kCommandValue, key.currentCommand, static_cast<DWORD>(key.currentLength));
+        std::memcpy(key.savedCommand, key.currentCommand, static_cast<size_t>(key.currentLength));
+        type = kActionShellItem;
+    } else {
+        const std::string command = FieldText(key.currentCommand);
+        sink.SetString(subkey.c_str(), kCommandValue, command.c_str());
+        CopyBytesAsText(key.savedCommand, command.c_str());
+    }
+    sink.SetNumber(subkey.c_str(), kTypeValue, static_cast<DWORD>(type));
+}
+
+void ClearPending(KeyAssignment& key) {
+    std::memset(key.pendingCommand, 0, kFieldSize);
+    std::memset(key.pendingParameter, 0, kFieldSize);
+    key.pendingLength = 0;
+    key.pendingType = kActionDefault;
+}
+
+void SetPendingText(KeyAssignment& key, const char* command, const char* parameter) {
+    ClearPending(key);
+    CopyBytesAsText(key.pendingCommand, command);
+    CopyText(key.pendingParameter, parameter);
+}
+
+void SetPendingIdList(KeyAssignment& key, const BYTE* idList, int size) {
+    ClearPending(key);
+    if (!idList || size <= 0 || size > kFieldSize) return;
+    std::memcpy(key.pendingCommand, idList, static_cast<size_t>(size));
+    key.pendingLength = size;
+    key.pendingType = kActionShellItem;
+}
+
+std::string AssignmentCaption(const KeyAssignment& key) {
+    if (key.currentType == kActionDefault || key.currentType == kActionShellItem) return key.currentName;
+    return FieldText(key.currentCommand) + " " + key.currentParameter;
+}
+
+}  // namespace keys

@@ -1,0 +1,254 @@
+#include "shell_tree.h"
+
+#include "DormexUtil.h"
+#include "com_ptr.h"
+#include "id_list.h"
+#include "key_records.h"
+#include "shell_names.h"
+
+#include <shellapi.h>
+
+using dormex::ComPtr;
+
+namespace {
+
+constexpr UINT kItemIcon = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+constexpr UINT kLinkOverlay = INDEXTOOVERLAYMASK(2);
+
+int CALLBACK CompareItems(LPARAM first, LPARAM second, LPARAM) {
+    const auto* a = reinterpret_cast<const ShellItemData*>(first);
+    const auto* b = reinterpret_cast<const ShellItemData*>(second);
+    if (!a || !b) return 0;
+    const HRESULT hr = a->parentFolder->CompareIDs(0, a->relativeId, b->relativeId);
+    if (FAILED(hr)) return 0;
+    return static_cast<short>(HRESULT_CODE(hr));
+}
+
+ShellItemData* ItemData(const CTreeCtrl& tree, HTREEITEM item) {
+    TVITEMA query = {};
+    query.mask = TVIF_PARAM;
+    query.hItem = item;
+    if (!tree.GetItem(query)) return nullptr;
+    return reinterpret_cast<ShellItemData*>(query.lParam);
+}
+
+}  // namespace
+
+CShellTreeCtrl::~CShellTreeCtrl() { ReleaseItems(); }
+
+void CShellTreeCtrl::ReleaseItems() {
+    ComPtr<IMalloc> malloc;
+    if (m_items.empty() || FAILED(::SHGetMalloc(malloc.put()))) return;
+    for (ShellItemData* data : m_items) {
+        if (data->parentFolder) data->parentFolder->Release();
+        malloc->Free(data->relativeId);
+        malloc->Free(data->absoluteId);
+        malloc->Free(data);
+    }
+    m_items.clear();
+}
+
+void CShellTreeCtrl::AttachSystemImageList() {
+    SHFILEINFOA info = {};
+    // The shell owns the system list; the tree only shows it.
+    auto list = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(nullptr, 0, &info, sizeof info, kItemIcon));
+    if (!list) {
+        // Some shells give the list only for a real path: ask for the
+        // Windows folder's icon, which comes from the same list.
+        char windows[MAX_PATH] = {};
+        if (::GetWindowsDirectoryA(windows, MAX_PATH)) {
+            list = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(windows, 0, &info, sizeof info, kItemIcon));
+        }
+    }
+    if (list) SetImageList(list, TVSIL_NORMAL);
+}
+
+void CShellTreeCtrl::FillTree(int csidl) {
+    ComPtr<IShellFolder> desktop;
+    if (SUCCEEDED(::SHGetDesktopFolder(desktop.put()))) {
+        DeleteAllItems();
+        ReleaseItems();
+        LPITEMIDLIST root = nullptr;
+        if (SUCCEEDED(::SHGetSpecialFolderLocation(m_hWnd, csidl, &root)) && root) {
+            m_rootFolder = csidl;
+            ComPtr<IShellFolder> folder;
+            if (SUCCEEDED(desktop->BindToObject(root, nullptr, IID_IShellFolder, folder.put_void())) && folder) {
+                FillChildren(folder.get(), root, TVI_ROOT);
+            } else {
+                FillChildren(desktop.get(), nullptr, TVI_ROOT);
+            }
+            ::CoTaskMemFree(root);
+        } else {
+            FillChildren(desktop.get(), nullptr, TVI_ROOT);
+        }
+    }
+    SortChildren(TVI_ROOT);
+}
+
+void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent) {
+    ComPtr<IMalloc> malloc;
+    if (FAILED(::SHGetMalloc(malloc.put()))) return;
+    ComPtr<IEnumIDList> items;
+    if (folder->EnumObjects(GetParent(), SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, items.put()) != S_OK || !items) {
+        return;
+    }
+    HTREEITEM after = TVI_FIRST;
+    LPITEMIDLIST id = nullptr;
+    while (items->Next(1, &id, nullptr) == S_OK) {
+        // The identifier is freed on every way out of this turn.
+        struct FreeId {
+            IMalloc* malloc;
+            LPITEMIDLIST id;
+            ~FreeId() { malloc->Free(id); }
+        } freeId{malloc.get(), id};
+
+        ULONG attributes = SFGAO_HASSUBFOLDER | SFGAO_FILESYSTEM | SFGAO_FOLDER | SFGAO_LINK;
+        LPCITEMIDLIST one = id;
+        if (FAILED(folder->GetAttributesOf(1, &one, &attributes))) attributes = 0;
+        if (!(attributes & (SFGAO_FILESYSTEM | SFGAO_FOLDER))) continue;
+
+        TVINSERTSTRUCTA insert = {};
+        TVITEMA& item = insert.item;
+        item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        if (attributes & SFGAO_HASSUBFOLDER) {
+            item.mask |= TVIF_CHILDREN;
+            item.cChildren = 1;
+        }
+        auto* data = static_cast<ShellItemData*>(malloc->Alloc(sizeof(ShellItemData)));
+        if (!data) break;
+        *data = {};
+        char name[MAX_PATH] = {};
+        if (!GetDisplayName(folder, id, SHGDN_NORMAL, name)) {
+            malloc->Free(data);
+            break;
+        }
+        item.pszText = name;
+
+        LPITEMIDLIST absolute = ConcatIdLists(folderList, id);
+        m_icons.LookUp(folder, id, absolute, item.iImage, item.iSelectedImage);
+        malloc->Free(absolute);
+        data->relativeId = CopyItemId(malloc.get(), id);
+        data->parentFolder = folder;
+        folder->AddRef();
+        data->absoluteId = ConcatIdLists(folderList, id);
+        m_items.push_back(data);
+        item.lParam = reinterpret_cast<LPARAM>(data);
+
+        if (attributes & SFGAO_LINK) {
+            item.mask |= TVIF_STATE;
+            item.state = kLinkOverlay;
+            item.stateMask = TVIS_OVERLAYMASK;
+        }
+        insert.hParent = parent;
+        insert.hInsertAfter = after;
+        if (HTREEITEM inserted = InsertItem(insert)) after = inserted;
+    }
+}
+
+void CShellTreeCtrl::SortChildren(HTREEITEM parent) const {
+    TVSORTCB sort = {};
+    sort.hParent = parent;
+    sort.lpfnCompare = CompareItems;
+    SortChildrenCB(sort);
+}
+
+bool CShellTreeCtrl::Loaded(HTREEITEM item) const {
+    TVITEMA state = {};
+    state.mask = TVIF_STATE;
+    state.hItem = item;
+    state.stateMask = TVIS_EXPANDEDONCE;
+    return GetItem(state) && (state.state & TVIS_EXPANDEDONCE);
+}
+
+void CShellTreeCtrl::OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result) {
+    *result = 0;
+    const HTREEITEM item = notify->itemNew.hItem;
+    ShellItemData* data = ItemData(*this, item);
+    if (!data || !data->parentFolder || !data->relativeId) return;
+    // The tree sets the mark itself once this expansion is done.
+    if (!Loaded(item)) {
+        ComPtr<IShellFolder> folder;
+        if (SUCCEEDED(data->parentFolder->BindToObject(data->relativeId, nullptr, IID_IShellFolder,
+                                                       folder.put_void())) &&
+            folder) {
+            FillChildren(folder.get(), data->absoluteId, item);
+        }
+    }
+    SortChildren(item);
+}
+
+BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::string& displayName,
+                                      std::string& chosenCommand) {
+    *result = 0;
+    chosenCommand.clear();
+    displayName.clear();
+    HTREEITEM selected = GetSelectedItem();
+    ShellItemData* data = selected ? ItemData(*this, selected) : nullptr;
+    if (!data || !data->parentFolder || !data->relativeId) return FALSE;
+
+    // Only the selected key's record is written, and none while no key is picked.
+    KeyAssignment* key = g_selectedKey >= 0 && g_selectedKey < kKeyCount ? &g_keys[g_selectedKey] : nullptr;
+    ComPtr<IShellFolder> folder;
+    const bool isFolder =
+        SUCCEEDED(data->parentFolder->BindToObject(data->relativeId, nullptr, IID_IShellFolder, folder.put_void())) &&
+        folder;
+    if (key) keys::ClearPending(*key);
+
+    BOOL named = FALSE;
+    if (isFolder) {
+        ULONG attributes = SFGAO_FILESYSTEM;
+        LPCITEMIDLIST one = data->relativeId;
+        if (FAILED(data->parentFolder->GetAttributesOf(1, &one, &attributes))) attributes = 0;
+        if (m_rootFolder == CSIDL_DESKTOP) {
+            displayName = GetItemText(selected);
+            named = TRUE;
+            if (attributes & SFGAO_FILESYSTEM) {
+                char path[MAX_PATH] = {};
+                if (::SHGetPathFromIDListA(data->absoluteId, path)) {
+                    chosenCommand = path;
+                    if (key) keys::SetPendingText(*key, path);
+                }
+            } else if (key) {
+                keys::SetPendingIdList(*key, reinterpret_cast<const BYTE*>(data->absoluteId),
+                                       static_cast<int>(GetIdListSize(data->absoluteId)));
+            }
+        }
+        TVITEMA children = {};
+        children.mask = TVIF_CHILDREN;
+        children.hItem = selected;
+        GetItem(children);
+        if (children.cChildren == 1 && !Loaded(selected)) {
+            FillChildren(folder.get(), data->absoluteId, selected);
+            SortChildren(selected);
+            // Marked as loaded, so that a later expansion does not fill it twice.
+            TVITEMA mark = {};
+            mark.mask = TVIF_STATE;
+            mark.hItem = selected;
+            mark.state = mark.stateMask = TVIS_EXPANDEDONCE;
+            SetItem(mark);
+        }
+        return named;
+    }
+
+    char path[MAX_PATH] = {};
+    GetDisplayName(data->parentFolder, data->relativeId, SHGDN_FORPARSING, path);
+    if (HasExtension(path, ".url")) {
+        char address[MAX_PATH] = {};
+        ReadUrlShortcut(path, address, sizeof address);
+        chosenCommand = address;
+        if (key) keys::SetPendingText(*key, address);
+    } else if (HasExtension(path, ".lnk")) {
+        char target[MAX_PATH] = {};
+        char arguments[MAX_PATH] = {};
+        GetLinkInfoEx(m_hWnd, path, target, arguments, 0);
+        chosenCommand = target;
+        if (key) keys::SetPendingText(*key, target, arguments);
+    } else {
+        chosenCommand = path;
+        if (key) keys::SetPendingText(*key, path);
+    }
+    CPathSplitter splitter;
+    splitter.SetPath(path);
+    displayName = splitter.GetBaseName();
+    return TRUE;
+}

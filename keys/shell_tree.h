@@ -1,0 +1,53 @@
+// CShellTreeCtrl: a tree view over the shell namespace from one special
+// folder, loaded one level at a time as folders are opened or selected, whose
+// selection becomes the selected key's pending choice.
+#pragma once
+
+#include "shell_names.h"
+#include "tree_ctrl.h"
+
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+// The data of every tree item, from the shell allocator.
+struct ShellItemData {
+    IShellFolder* parentFolder;  // one reference
+    LPITEMIDLIST relativeId;     // the item's identifier, terminated
+    LPITEMIDLIST absoluteId;     // from the desktop
+};
+
+class CShellTreeCtrl : public CTreeCtrl {
+public:
+    ~CShellTreeCtrl() override;
+
+    // The system's small icons as the tree's images.
+    void AttachSystemImageList();
+    // Empties the tree and fills its top level from a special folder, or from
+    // the desktop when that folder cannot be reached.
+    void FillTree(int csidl);
+    // Inserts the folder's contents under parent (TVI_ROOT for the top level).
+    void FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent);
+    // TVN_ITEMEXPANDING: loads the item's children the first time.
+    void OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result);
+    // TVN_SELCHANGED: turns the selection into the selected key's pending
+    // choice; fills the display name for the label and the chosen command.
+    // TRUE when a display name was produced.
+    BOOL ResolveSelection(const NMTREEVIEWA* notify, LRESULT* result, std::string& displayName,
+                          std::string& chosenCommand);
+
+    // The CSIDL the tree was filled from; -1 until it was located. Folders
+    // are a choice only in the tree of the desktop (0).
+    int m_rootFolder = -1;
+
+private:
+    void SortChildren(HTREEITEM parent) const;
+    void ReleaseItems();
+    // Whether the item's children were loaded (TVIS_EXPANDEDONCE).
+    bool Loaded(HTREEITEM item) const;
+
+    // Every item's data, released together when the tree is refilled or goes.
+    std::vector<ShellItemData*> m_items;
+    IconIndexCache m_icons;
+};

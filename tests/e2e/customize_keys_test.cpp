@@ -1,0 +1,327 @@
+// The Customize Keys page worked as a person works it: the mouse on the key
+// row, the radios, the trees and the buttons, keys typed into the edits; the
+// result read from the store after Finish.
+#include "remote_library.h"
+#include "shell_items.h"
+#include "tree_view.h"
+#include "wizard_fixture.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kCustomizeKeysPage = 3;
+constexpr int kLabelEdit = 1020;
+constexpr int kTrees[] = {1026, 1025, 1024, 1023};
+constexpr int kAllProgramsRadio = 1060;
+constexpr int kWebPageRadio = 1062;
+constexpr int kRadios[] = {1060, 1063, 1061, 1062};
+constexpr int kChooserPrompt = 1076;
+constexpr int kAddressEdit = 1078;
+constexpr int kTest = 1079;
+constexpr int kApply = 1080;
+constexpr int kKeyName1 = 1092;
+constexpr int kCaption = 1100;
+constexpr int kResetDefaults = 1101;
+constexpr int kMarkedKey1 = 1125;
+constexpr char kScheme[] = "ravlentest";
+constexpr char kSchemeKey[] = "Software\\Classes\\ravlentest";
+
+// The centre of key k's hot spot on the page, in client pixels.
+POINT KeyCentre(int k) {
+    const int lefts[] = {216, 292, 366, 438, 511, 585, 658};
+    return {lefts[k] + 20, 174};
+}
+
+driver::RegistryValue Text(const std::string& text) {
+    driver::RegistryValue value{REG_SZ, std::vector<BYTE>(text.begin(), text.end())};
+    value.data.push_back(0);
+    return value;
+}
+
+driver::RegistryValue Number(DWORD number) {
+    driver::RegistryValue value{REG_DWORD, std::vector<BYTE>(sizeof number)};
+    memcpy(value.data.data(), &number, sizeof number);
+    return value;
+}
+
+std::string Language() {
+    char language[8] = {};
+    std::snprintf(language, sizeof language, "%04x", GetUserDefaultUILanguage());
+    return language;
+}
+
+}  // namespace
+
+class CustomizeKeysTest : public WizardTest {
+protected:
+    void SetUp() override {
+        WizardTest::SetUp();
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        linkPath_ = driver::SpecialFolderPath(CSIDL_COMMON_STARTMENU) + "\\Calculator.lnk";
+        target_ = driver::BinPath("DormexDaemon.exe");
+        ASSERT_TRUE(driver::MakeShellLink(linkPath_, target_.c_str(), "/mode \"two words\""));
+    }
+    void TearDown() override {
+        WizardTest::TearDown();
+        DeleteFileA(linkPath_.c_str());
+        if (!favourite_.empty()) DeleteFileA(favourite_.c_str());
+        driver::DeleteKey(HKEY_LOCAL_MACHINE, kSchemeKey);
+        CoUninitialize();
+    }
+
+    // Starts the wizard and walks to the Customize Keys page.
+    bool OpenPage() {
+        if (!StartWizard()) return false;
+        for (int i = 0; i < kCustomizeKeysPage; ++i) {
+            if (!Next()) return false;
+        }
+        DWORD_PTR page = 0;
+        SendMessageTimeoutA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, 5000, &page);
+        page_ = reinterpret_cast<HWND>(page);
+        return page_ != nullptr && Painted();
+    }
+    HWND Control(int id) const { return GetDlgItem(page_, id); }
+    bool Painted() const { return driver::WaitUntilPainted(sheet_, driver::kWaitMs); }
+    bool WaitFor(int id, bool visible, bool enabled, const std::string& what) {
+        return driver::WaitUntil(
+            [&] { return driver::IsVisible(Control(id)) == visible && driver::IsEnabled(Control(id)) == enabled; },
+            driver::kWaitMs, what);
+    }
+    bool WaitForText(int id, const std::string& text) {
+        return driver::WaitUntil([&] { return driver::Text(Control(id)) == text; }, driver::kWaitMs,
+                                 "control " + std::to_string(id) + " to read \"" + text + "\"");
+    }
+    void PickKey(int k) {
+        driver::ClickAt(page_, KeyCentre(k));
+        ASSERT_TRUE(WaitFor(kMarkedKey1 + k, true, true, "key " + std::to_string(k + 1) + " marked"));
+        ASSERT_TRUE(WaitFor(kRadios[0], true, true, "the function radios"));
+    }
+    void Screenshot(const std::string& state) {
+        ASSERT_TRUE(Painted());
+        driver::SaveScreenshot("customize-keys-" + Language() + "-" + state, sheet_);
+    }
+    // Types into a control after giving it the focus with the mouse.
+    void TypeInto(int id, std::initializer_list<WORD> keys) {
+        ClickWithMouse(Control(id));
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsEnabled(Control(id)); }, driver::kWaitMs, "the edit"));
+        driver::PressKeys(keys);
+    }
+    void ExpectNoChooser() {
+        for (int id : kTrees) EXPECT_FALSE(driver::IsVisible(Control(id))) << "tree " << id;
+        for (int id : {kAddressEdit, kTest}) EXPECT_FALSE(driver::IsVisible(Control(id))) << id;
+    }
+    // A freshly picked key: its radios open, none checked.
+    void ExpectRadiosOpen() {
+        ExpectNoChooser();
+        for (int id : kRadios) {
+            EXPECT_TRUE(driver::IsEnabled(Control(id))) << "radio " << id;
+            EXPECT_EQ(driver::CheckState(Control(id)), BST_UNCHECKED) << "radio " << id;
+        }
+    }
+    std::optional<driver::RegistryValue> KeyValue(int k, const char* name) const {
+        return ProfileValue("Buttons\\Aux" + std::to_string(k + 1), name);
+    }
+
+    HWND page_ = nullptr;
+    std::string linkPath_;
+    std::string favourite_;
+    std::string target_;
+};
+
+// Key 3 gets the all-users program "Calculator" with a new label; Finish on
+// the Summary page writes exactly its four values. Screenshots of each state.
+TEST_F(CustomizeKeysTest, LinkOnKeyThreeIsWrittenOnFinish) {
+    ASSERT_TRUE(OpenPage());
+    ExpectNoChooser();
+    for (int id : kRadios) EXPECT_FALSE(driver::IsEnabled(Control(id))) << "radio " << id;
+    EXPECT_FALSE(driver::IsEnabled(Control(kApply)));
+    EXPECT_FALSE(driver::IsVisible(Control(kCaption)));
+    Screenshot("1-no-key");
+
+    PickKey(2);
+    EXPECT_TRUE(driver::IsVisible(Control(kCaption)));
+    EXPECT_FALSE(driver::Text(Control(kCaption)).empty()) << "the caption names the key's function";
+    ExpectRadiosOpen();
+    Screenshot("2-key-selected");
+
+    ClickWithMouse(Control(kAllProgramsRadio));
+    ASSERT_TRUE(WaitFor(1026, true, true, "the all-users programs tree"));
+    EXPECT_TRUE(driver::IsEnabled(Control(kChooserPrompt)));
+    EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit)));
+    Screenshot("3-function-chosen");
+
+    HWND tree = Control(1026);
+    HTREEITEM link = driver::FindTreeItem(tree, TVI_ROOT, "Calculator");
+    ASSERT_TRUE(link) << "the Start menu of all users lists the link";
+    ASSERT_TRUE(driver::ClickTreeItem(tree, link));
+    ASSERT_TRUE(WaitForText(kLabelEdit, "Calculator"));
+    ASSERT_TRUE(WaitFor(kLabelEdit, true, true, "the label edit enabled"));
+    Screenshot("4-item-chosen");
+
+    TypeInto(kLabelEdit, {VK_END, VK_SPACE, '2'});
+    ASSERT_TRUE(WaitForText(kLabelEdit, "Calculator 2"));
+    ASSERT_TRUE(WaitFor(kApply, true, true, "Apply enabled by the label"));
+    Screenshot("5-ready-to-apply");
+
+    ClickWithMouse(Control(kApply));
+    ASSERT_TRUE(WaitForText(kKeyName1 + 2, "Calculator 2"));
+    ASSERT_TRUE(WaitFor(kCaption, false, true, "the caption hidden"));
+    EXPECT_FALSE(driver::IsVisible(Control(kMarkedKey1 + 2)));
+    EXPECT_EQ(driver::Text(Control(kLabelEdit)), "");
+    ExpectNoChooser();
+    for (int id : kRadios) EXPECT_FALSE(driver::IsEnabled(Control(id))) << "radio " << id;
+    Screenshot("6-applied");
+
+    ASSERT_TRUE(WalkToSummary());
+    HWND finish = Button(wizard::kFinish);
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(finish) && driver::IsEnabled(finish); },
+                                  driver::kWaitMs, "the Finish button"));
+    ClickWithMouse(finish);
+    ASSERT_TRUE(WaitForWizardExit("Finish"));
+
+    EXPECT_EQ(KeyValue(2, "DisplayName"), Text("Calculator 2"));
+    EXPECT_EQ(KeyValue(2, "ActionParam1"), Text("/mode \"two words\""));
+    EXPECT_EQ(KeyValue(2, "ActionCommand"), Text(target_));
+    EXPECT_EQ(KeyValue(2, "ActionType"), Number(1));
+    for (int k : {0, 1, 3, 4, 5, 6}) {
+        EXPECT_FALSE(driver::KeyExists(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\Buttons\\Aux" +
+                                                              std::to_string(k + 1)))
+            << "an untouched default key writes nothing";
+    }
+}
+
+// An address typed for key 1 is tested through the shell, then left
+// unapplied by picking key 2; Reset to defaults and the extra Finish button
+// end the wizard with no key record left.
+TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
+    const std::string log = driver::TempFilePath("ravlen-url");
+    driver::ScopedEnvironment logEnv("RAVLEN_URL_LOG", log);
+    const std::string scheme = kSchemeKey;
+    ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, scheme, "", "URL:Ravlen test"));
+    ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, scheme, "URL Protocol", ""));
+    std::string handler = driver::FileBesideTest("UrlRecorder.exe");
+    handler.insert(0, 1, '"');
+    handler.append("\" \"%1\"");
+    ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, scheme + "\\shell\\open\\command", "", handler));
+    const std::string old = std::string(wizard::kProfile) + "\\Buttons\\Aux1";
+    ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER, old, "DisplayName", "Old"));
+    ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER, old, "ActionCommand", "C:\\old.exe"));
+    ASSERT_TRUE(driver::WriteNumber(HKEY_CURRENT_USER, old, "ActionType", 1));
+
+    ASSERT_TRUE(OpenPage());
+    EXPECT_EQ(driver::Text(Control(kKeyName1)), "Old");
+    PickKey(0);
+    EXPECT_EQ(driver::Text(Control(kCaption)), "C:\\old.exe ") << "a command line shows command and arguments";
+    ClickWithMouse(Control(kWebPageRadio));
+    ASSERT_TRUE(WaitFor(kAddressEdit, true, true, "the address edit"));
+    EXPECT_TRUE(driver::IsVisible(Control(1023)));
+    EXPECT_TRUE(driver::IsVisible(Control(kTest)));
+    EXPECT_FALSE(driver::IsVisible(Control(1022))) << "the placeholder tree goes";
+    EXPECT_TRUE(driver::IsEnabled(Control(kTest))) << "emptying the address is an address change";
+    EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit))) << "choosing a function closes the label";
+
+    // "ravlentest:ok", typed.
+    TypeInto(kAddressEdit, {'R', 'A', 'V', 'L', 'E', 'N', 'T', 'E', 'S', 'T'});
+    driver::PressChord({VK_SHIFT}, VK_OEM_1);
+    driver::PressKeys({'O', 'K'});
+    const std::string address = std::string(kScheme) + ":ok";
+    ASSERT_TRUE(WaitForText(kLabelEdit, address)) << "the address fills the label";
+    EXPECT_TRUE(driver::IsEnabled(Control(kTest)));
+    EXPECT_TRUE(driver::IsEnabled(Control(kApply)));
+    ClickWithMouse(Control(kTest));
+    EXPECT_EQ(driver::WaitForLines(log, 1, driver::kWaitMs), std::vector<std::string>{address})
+        << "Test hands the address to its handler";
+
+    // Key 2 before Apply: every chooser goes, key 1 keeps its name and record.
+    PickKey(1);
+    ExpectRadiosOpen();
+    EXPECT_FALSE(driver::IsVisible(Control(kMarkedKey1)));
+    EXPECT_EQ(driver::Text(Control(kKeyName1)), "Old");
+    EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit)));
+
+    // A click beside every hot spot only empties the label.
+    driver::ClickAt(page_, {40, 300});
+    EXPECT_TRUE(driver::IsVisible(Control(kMarkedKey1 + 1))) << "key 2 stays picked";
+
+    std::vector<std::string> before;
+    for (int k = 0; k < 7; ++k) before.push_back(driver::Text(Control(kKeyName1 + k)));
+    ClickWithMouse(Control(kResetDefaults));
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(kKeyName1)) != "Old"; }, driver::kWaitMs,
+                                  "key 1's default name back"));
+    EXPECT_EQ(driver::Text(Control(kKeyName1 + 6)), before[6]) << "untouched keys show their default names";
+    EXPECT_FALSE(driver::IsVisible(Control(kMarkedKey1 + 1)));
+    Screenshot("7-reset");
+
+    HWND extraFinish = Button(wizard::kExtraFinish);
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(extraFinish) && driver::IsEnabled(extraFinish); },
+                                  driver::kWaitMs, "the extra Finish button"));
+    ClickWithMouse(extraFinish);
+    ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_FALSE(driver::KeyExists(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\Buttons\\Aux" +
+                                                              std::to_string(k + 1)))
+            << "after a reset only keys assigned anew keep a record (key 1's old one was deleted)";
+    }
+    DeleteFileA(log.c_str());
+}
+
+// Key 5 gets the computer from the files tree (a shell item) and key 7 a
+// favourite, whose address, not its name, becomes the label.
+TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
+    favourite_ = driver::SpecialFolderPath(CSIDL_FAVORITES) + "\\Ravlen Site.URL";
+    ASSERT_TRUE(driver::MakeUrlShortcut(favourite_, "http://example.test/site"));
+    IShellFolder* desktop = nullptr;
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetDesktopFolder(&desktop)));
+    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
+    STRRET name = {};
+    char computerName[MAX_PATH] = {};
+    if (SUCCEEDED(desktop->GetDisplayNameOf(computer, SHGDN_NORMAL, &name))) {
+        StrRetToBufA(&name, computer, computerName, MAX_PATH);
+    }
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(computer);
+    const std::vector<BYTE> computerList(bytes, bytes + (bytes[0] | bytes[1] << 8) + 2);
+    CoTaskMemFree(computer);
+    desktop->Release();
+
+    ASSERT_TRUE(OpenPage());
+    PickKey(4);
+    ClickWithMouse(Control(kRadios[2]));
+    ASSERT_TRUE(WaitFor(1024, true, true, "the files tree"));
+    HTREEITEM item = driver::FindTreeItem(Control(1024), TVI_ROOT, computerName);
+    ASSERT_TRUE(item) << "the files tree lists " << computerName;
+    ASSERT_TRUE(driver::ClickTreeItem(Control(1024), item));
+    ASSERT_TRUE(WaitForText(kLabelEdit, computerName));
+    ClickWithMouse(Control(kApply));
+    ASSERT_TRUE(WaitForText(kKeyName1 + 4, computerName));
+    PickKey(4);
+    EXPECT_EQ(driver::Text(Control(kCaption)), computerName) << "a shell item shows its name";
+
+    PickKey(6);
+    ClickWithMouse(Control(kWebPageRadio));
+    ASSERT_TRUE(WaitFor(1023, true, true, "the favourites tree"));
+    item = driver::FindTreeItem(Control(1023), TVI_ROOT, "Ravlen Site");
+    ASSERT_TRUE(item) << "the favourites tree lists the shortcut";
+    ASSERT_TRUE(driver::ClickTreeItem(Control(1023), item));
+    ASSERT_TRUE(WaitForText(kAddressEdit, "http://example.test/site"));
+    EXPECT_EQ(driver::Text(Control(kLabelEdit)), "http://example.test/site") << "the address, not the name";
+    ClickWithMouse(Control(kApply));
+    ASSERT_TRUE(WaitForText(kKeyName1 + 6, "http://example.test/site"));
+
+    HWND extraFinish = Button(wizard::kExtraFinish);
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(extraFinish) && driver::IsEnabled(extraFinish); },
+                                  driver::kWaitMs, "the extra Finish button"));
+    ClickWithMouse(extraFinish);
+    ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
+    EXPECT_EQ(KeyValue(4, "ActionCommand"), (driver::RegistryValue{REG_BINARY, computerList}));
+    EXPECT_EQ(KeyValue(4, "ActionType"), Number(6));
+    EXPECT_EQ(KeyValue(4, "DisplayName"), Text(computerName));
+    EXPECT_EQ(KeyValue(6, "ActionCommand"), Text("http://example.test/site"));
+    EXPECT_EQ(KeyValue(6, "ActionParam1"), Text(""));
+    EXPECT_EQ(KeyValue(6, "ActionType"), Number(1));
+}

@@ -1,0 +1,261 @@
+#include "key_records.h"
+#include "profile_fixture.h"
+#include "settings_sink.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using driver::KeyExists;
+using driver::ReadValue;
+using driver::RegistryValue;
+using driver::Snapshot;
+using driver::WriteNumber;
+using driver::WriteString;
+using driver::WriteValue;
+
+namespace {
+
+// A stored "Buttons\AuxN" record, written with the plain registry API.
+struct StoredKey {
+    std::string name;
+    std::string parameter;
+    std::string command;
+    DWORD type;
+};
+
+std::vector<BYTE> IdList(std::initializer_list<std::vector<BYTE>> items) {
+    std::vector<BYTE> list;
+    for (const auto& item : items) {
+        const size_t size = item.size() + 2;
+        list.push_back(static_cast<BYTE>(size & 0xFF));
+        list.push_back(static_cast<BYTE>(size >> 8));
+        for (BYTE byte : item) list.push_back(byte);
+    }
+    list.push_back(0);
+    list.push_back(0);
+    return list;
+}
+
+class KeyRecordsTest : public ProfileTest {
+protected:
+    void SetUp() override {
+        ProfileTest::SetUp();
+        for (KeyAssignment& key : g_keys) key = KeyAssignment{};
+        g_selectedKey = -1;
+    }
+    void TearDown() override {
+        g_selectedKey = -1;
+        ProfileTest::TearDown();
+    }
+
+    std::string Aux(int k) const { return Path(keys::Subkey(k)); }
+    void Store(int k, const StoredKey& key) {
+        ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(k), "DisplayName", key.name));
+        ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(k), "ActionParam1", key.parameter));
+        ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(k), "ActionCommand", key.command));
+        ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Aux(k), "ActionType", key.type));
+    }
+    void StoreBlock(int k, const std::string& name, const std::vector<BYTE>& block) {
+        ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(k), "DisplayName", name));
+        ASSERT_TRUE(WriteValue(HKEY_CURRENT_USER, Aux(k), "ActionCommand", REG_BINARY, block.data(),
+                               static_cast<DWORD>(block.size())));
+    }
+    static void SaveAll(bool resetFlag) {
+        ProfileSink sink;
+        for (int k = 0; k < kKeyCount; ++k) keys::SaveKey(k, resetFlag, sink);
+    }
+    RegistryValue Value(int k, const char* name) const {
+        return ReadValue(HKEY_CURRENT_USER, Aux(k), name).value_or(RegistryValue{});
+    }
+    static RegistryValue Text(const std::string& text) {
+        RegistryValue value{REG_SZ, std::vector<BYTE>(text.begin(), text.end())};
+        value.data.push_back(0);
+        return value;
+    }
+    static RegistryValue Number(DWORD number) {
+        RegistryValue value{REG_DWORD, std::vector<BYTE>(4)};
+        std::memcpy(value.data.data(), &number, 4);
+        return value;
+    }
+    static RegistryValue Block(const std::vector<BYTE>& bytes) { return RegistryValue{REG_BINARY, bytes}; }
+};
+
+const std::vector<BYTE> kComputer = IdList({{0x1F, 0x50, 0xE0, 0x4F, 0xD0, 0x20, 0xEA, 0x3A, 0x69, 0x10, 0xA2,
+                                             0xD8, 0x08, 0x00, 0x2B, 0x30, 0x30, 0x9D}});
+
+}  // namespace
+
+TEST_F(KeyRecordsTest, EmptyProfileLoadsDefaultNamesAndSavesNothing) {
+    keys::Load(nullptr);
+    const char* english[] = {"Lock Desktop", "My Documents", "Word Processor", "Spreadsheet",
+                             "Calculator",   "E-mail",       "Internet"};
+    for (int k = 0; k < kKeyCount; ++k) {
+        EXPECT_STREQ(g_keys[k].currentName, english[k]) << "key " << k + 1;
+        EXPECT_STREQ(g_keys[k].savedName, english[k]);
+        EXPECT_EQ(g_keys[k].currentType, kActionDefault);
+        EXPECT_EQ(g_keys[k].currentCommand[0], 0);
+        EXPECT_EQ(g_keys[k].currentLength, 0);
+        EXPECT_STREQ(ShownKeyName(g_keys[k]), english[k]);
+    }
+    SaveAll(false);
+    EXPECT_TRUE(Snapshot(HKEY_CURRENT_USER, root_).empty()) << driver::Describe(Snapshot(HKEY_CURRENT_USER, root_));
+}
+
+TEST_F(KeyRecordsTest, CommandLinesRoundTripAndUnknownTypesComeBackAsOne) {
+    Store(1, {"Notes", "/n \"a b\"", "C:\\Tools\\notes.exe", kActionCommand});
+    Store(4, {"Odd", "-x", "C:\\odd.exe", 3});
+    // A type stored as text, as older writers left it.
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(5), "DisplayName", "Mail"));
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(5), "ActionCommand", "mailto:"));
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(5), "ActionType", "  +1 apples"));
+
+    keys::Load(nullptr);
+    EXPECT_EQ(g_keys[4].currentType, 3) << "an unknown type is kept in memory as it is";
+    EXPECT_EQ(g_keys[5].currentType, kActionCommand);
+    EXPECT_EQ(keys::AssignmentCaption(g_keys[1]), "C:\\Tools\\notes.exe /n \"a b\"");
+    EXPECT_EQ(keys::AssignmentCaption(g_keys[4]), "C:\\odd.exe -x") << "shown like a command line";
+    EXPECT_EQ(keys::AssignmentCaption(g_keys[0]), "Lock Desktop");
+
+    SaveAll(false);
+    EXPECT_EQ(Value(1, "DisplayName"), Text("Notes"));
+    EXPECT_EQ(Value(1, "ActionParam1"), Text("/n \"a b\""));
+    EXPECT_EQ(Value(1, "ActionCommand"), Text("C:\\Tools\\notes.exe"));
+    EXPECT_EQ(Value(1, "ActionType"), Number(1));
+    EXPECT_EQ(Value(4, "ActionType"), Number(1)) << "type 3 written back as a command line";
+    EXPECT_EQ(Value(4, "ActionCommand"), Text("C:\\odd.exe"));
+    EXPECT_EQ(Value(5, "ActionType"), Number(1)) << "a text type is rewritten as a number";
+    EXPECT_EQ(g_keys[4].currentType, 3) << "saving leaves the in-memory type";
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Aux(0))) << "keys without a command get no record";
+}
+
+TEST_F(KeyRecordsTest, ShellItemsLoadFromByteBlocksWhateverTheTypeIsStoredAs) {
+    StoreBlock(2, "Computer", kComputer);
+    ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Aux(2), "ActionType", 6));
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(2), "ActionParam1", "left over"));
+    StoreBlock(3, "Also computer", kComputer);
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(3), "ActionType", "6"));
+
+    keys::Load(nullptr);
+    for (int k : {2, 3}) {
+        EXPECT_EQ(g_keys[k].currentType, kActionShellItem) << "key " << k + 1;
+        EXPECT_EQ(g_keys[k].currentLength, static_cast<int>(kComputer.size()));
+        EXPECT_EQ(g_keys[k].savedLength, static_cast<int>(kComputer.size()));
+        EXPECT_EQ(std::memcmp(g_keys[k].currentCommand, kComputer.data(), kComputer.size()), 0);
+    }
+    EXPECT_EQ(keys::AssignmentCaption(g_keys[2]), "Computer");
+    EXPECT_STREQ(g_keys[2].currentParameter, "") << "a shell item takes no arguments";
+
+    SaveAll(false);
+    for (int k : {2, 3}) {
+        EXPECT_EQ(Value(k, "ActionCommand"), Block(kComputer));
+        EXPECT_EQ(Value(k, "ActionType"), Number(6));
+        EXPECT_EQ(Value(k, "ActionParam1"), Text(""));
+    }
+}
+
+TEST_F(KeyRecordsTest, ResetLeavesOnlyTheKeysAssignedAfterIt) {
+    for (int k = 0; k < kKeyCount; ++k) Store(k, {"Old " + std::to_string(k), "", "C:\\old.exe", 1});
+    ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Path("Buttons"), "INavEnable", 1));
+    keys::Load(nullptr);
+
+    keys::ResetAll();
+    EXPECT_STREQ(g_keys[0].currentName, "Lock Desktop");
+    EXPECT_STREQ(g_keys[6].currentName, "Internet");
+    EXPECT_EQ(g_keys[6].currentCommand[0], 0);
+    EXPECT_STREQ(g_keys[6].savedName, "") << "the saved names go too";
+
+    g_selectedKey = 2;
+    keys::SetPendingText(g_keys[2], "C:\\calc.exe", "-s");
+    keys::ApplyPending("Calc");
+    SaveAll(true);
+
+    for (int k = 0; k < kKeyCount; ++k) {
+        EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, Aux(k)), k == 2) << "Aux" << k + 1;
+    }
+    EXPECT_EQ(Value(2, "DisplayName"), Text("Calc"));
+    EXPECT_EQ(Value(2, "ActionParam1"), Text("-s"));
+    EXPECT_EQ(Value(2, "ActionCommand"), Text("C:\\calc.exe"));
+    EXPECT_EQ(Value(2, "ActionType"), Number(1));
+    EXPECT_TRUE(ReadValue(HKEY_CURRENT_USER, Path("Buttons"), "INavEnable")) << "only the key subkeys go";
+}
+
+TEST_F(KeyRecordsTest, AnAddressAppliedAfterAnIdListIsAText) {
+    keys::Load(nullptr);
+    g_selectedKey = 6;
+    keys::SetPendingIdList(g_keys[6], kComputer.data(), static_cast<int>(kComputer.size()));
+    EXPECT_EQ(g_keys[6].pendingType, kActionShellItem);
+    keys::SetPendingText(g_keys[6], "http://example.test/");
+    keys::ApplyPending("Example");
+    EXPECT_EQ(g_keys[6].currentLength, 0);
+    SaveAll(false);
+    EXPECT_EQ(Value(6, "ActionCommand"), Text("http://example.test/"));
+    EXPECT_EQ(Value(6, "ActionType"), Number(1));
+
+    // The other way round, the list is what is kept, and the name is the caption.
+    g_selectedKey = 5;
+    keys::SetPendingText(g_keys[5], "http://example.test/");
+    keys::SetPendingIdList(g_keys[5], kComputer.data(), static_cast<int>(kComputer.size()));
+    keys::ApplyPending("My Computer");
+    EXPECT_EQ(keys::AssignmentCaption(g_keys[5]), "My Computer");
+    SaveAll(false);
+    EXPECT_EQ(Value(5, "ActionCommand"), Block(kComputer));
+    EXPECT_EQ(Value(5, "ActionType"), Number(6));
+
+    // Nothing is applied while no key is selected; an unapplied choice is never written.
+    g_selectedKey = -1;
+    keys::SetPendingText(g_keys[0], "C:\\never.exe");
+    keys::ApplyPending("Never");
+    SaveAll(false);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Aux(0)));
+}
+
+TEST_F(KeyRecordsTest, HostileStoreContentsStayInsideTheFields) {
+    const std::string huge(10000, 'N');
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(0), "DisplayName", huge));
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(0), "ActionParam1", huge));
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(0), "ActionCommand", huge));
+    ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Aux(0), "ActionType", 1));
+    StoreBlock(1, "Big block", std::vector<BYTE>(4000, 0x41));
+    ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Aux(1), "ActionType", 6));
+    // Every value of the wrong kind.
+    const BYTE junk[3] = {1, 2, 3};
+    ASSERT_TRUE(WriteValue(HKEY_CURRENT_USER, Aux(2), "DisplayName", REG_BINARY, junk, sizeof junk));
+    ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Aux(2), "ActionParam1", 5));
+    ASSERT_TRUE(WriteValue(HKEY_CURRENT_USER, Aux(2), "ActionType", REG_BINARY, junk, sizeof junk));
+    ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Aux(2), "ActionCommand", 9));
+    // A type 6 whose command is text: no block to read.
+    Store(3, {"Text six", "", "C:\\x.exe", 6});
+    Store(4, {"Neighbour", "p", "C:\\n.exe", 1});
+
+    keys::Load(nullptr);
+    EXPECT_EQ(std::strlen(g_keys[0].currentName), 259u);
+    EXPECT_EQ(std::strlen(g_keys[0].currentParameter), 259u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(g_keys[0].currentCommand)), std::string(259, 'N'));
+    EXPECT_EQ(g_keys[1].currentLength, 0) << "a block larger than the field is not read";
+    EXPECT_EQ(g_keys[1].currentCommand[0], 0);
+    EXPECT_STREQ(g_keys[2].currentName, "Word Processor");
+    EXPECT_EQ(g_keys[2].currentType, kActionDefault);
+    EXPECT_STREQ(g_keys[2].currentParameter, "");
+    EXPECT_EQ(g_keys[2].currentCommand[0], 0);
+    EXPECT_EQ(g_keys[3].currentLength, 0);
+    EXPECT_STREQ(g_keys[4].currentName, "Neighbour");
+    EXPECT_STREQ(g_keys[4].currentParameter, "p");
+
+    // An over-long label and list are cut or refused, never written past a field.
+    g_selectedKey = 5;
+    const std::vector<BYTE> longList(300, 0x10);
+    keys::SetPendingIdList(g_keys[5], longList.data(), static_cast<int>(longList.size()));
+    EXPECT_EQ(g_keys[5].pendingLength, 0);
+    keys::SetPendingText(g_keys[5], huge.c_str(), huge.c_str());
+    keys::ApplyPending(huge.c_str());
+    EXPECT_EQ(std::strlen(g_keys[5].currentName), 259u);
+    EXPECT_EQ(std::strlen(g_keys[5].currentParameter), 259u);
+    EXPECT_STREQ(g_keys[6].savedName, "Internet") << "the next record is untouched";
+
+    // The damaged records save as far as they can: the cut text, no block.
+    SaveAll(false);
+    EXPECT_EQ(Value(0, "DisplayName"), Text(std::string(259, 'N')));
+    EXPECT_EQ(Value(1, "ActionCommand"), Block(std::vector<BYTE>(4000, 0x41))) << "the unread block stays";
+    EXPECT_EQ(Value(5, "ActionCommand"), Text(std::string(259, 'N')));
+}

@@ -1,0 +1,289 @@
+// The shell trees over a prefix that the test fills: a Start menu folder with
+// a link, subfolders and a hidden file, and a Favorites folder with a shortcut.
+#include "id_list.h"
+#include "key_records.h"
+#include "shell_items.h"
+#include "shell_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kTreeStyle = 0x50810007;  // child, visible, border, tab stop, buttons, lines, lines at root
+
+// A plain window that hands its tree's notices to the tree, as the page does.
+class TreeHost {
+public:
+    TreeHost() {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = &TreeHost::Proc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "RavlenTreeHost";
+        RegisterClassA(&windowClass);
+        host_ = CreateWindowExA(0, "RavlenTreeHost", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+        SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "", kTreeStyle, 0, 0, 300, 300, host_,
+                                    reinterpret_cast<HMENU>(1024), GetModuleHandleA(nullptr), nullptr);
+        tree_.SubclassWindow(tree);
+    }
+    ~TreeHost() {
+        if (tree_.m_hWnd) DestroyWindow(tree_.m_hWnd);
+        DestroyWindow(host_);
+    }
+
+    CShellTreeCtrl tree_;
+    std::string displayName_, chosenCommand_;
+    int resolved_ = 0;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<TreeHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (msg == WM_NOTIFY && self) {
+            const auto* notify = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+            LRESULT result = 1;
+            if (notify->hdr.code == TVN_ITEMEXPANDINGA || notify->hdr.code == TVN_ITEMEXPANDINGW) {
+                self->tree_.OnItemExpanding(notify, &result);
+                return result;
+            }
+            if (notify->hdr.code == TVN_SELCHANGEDA || notify->hdr.code == TVN_SELCHANGEDW) {
+                self->tree_.ResolveSelection(notify, &result, self->displayName_, self->chosenCommand_);
+                ++self->resolved_;
+                return result;
+            }
+        }
+        return DefWindowProcA(window, msg, wParam, lParam);
+    }
+    HWND host_ = nullptr;
+};
+
+std::string ItemText(const CTreeCtrl& tree, HTREEITEM item) { return tree.GetItemText(item); }
+
+std::vector<HTREEITEM> Children(const CTreeCtrl& tree, HTREEITEM parent) {
+    std::vector<HTREEITEM> items;
+    for (HTREEITEM item = tree.GetNextItem(parent, parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD); item;
+         item = tree.GetNextItem(item, TVGN_NEXT)) {
+        items.push_back(item);
+    }
+    return items;
+}
+
+std::vector<std::string> ChildNames(const CTreeCtrl& tree, HTREEITEM parent) {
+    std::vector<std::string> names;
+    for (HTREEITEM item : Children(tree, parent)) names.push_back(ItemText(tree, item));
+    return names;
+}
+
+HTREEITEM Find(const CTreeCtrl& tree, HTREEITEM parent, const std::string& text) {
+    for (HTREEITEM item : Children(tree, parent)) {
+        if (ItemText(tree, item) == text) return item;
+    }
+    return nullptr;
+}
+
+TVITEMA Item(const CTreeCtrl& tree, HTREEITEM handle) {
+    TVITEMA item = {};
+    item.mask = TVIF_STATE | TVIF_CHILDREN | TVIF_PARAM;
+    item.hItem = handle;
+    item.stateMask = 0xFFFF;
+    tree.GetItem(item);
+    return item;
+}
+
+// The top item whose absolute list names the same thing as the special folder.
+HTREEITEM FindSpecial(const CTreeCtrl& tree, int csidl) {
+    IShellFolder* desktop = nullptr;
+    LPITEMIDLIST special = nullptr;
+    HTREEITEM found = nullptr;
+    if (SUCCEEDED(SHGetDesktopFolder(&desktop)) && SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &special))) {
+        for (HTREEITEM item : Children(tree, TVI_ROOT)) {
+            const auto* data = reinterpret_cast<const ShellItemData*>(Item(tree, item).lParam);
+            if (data && desktop->CompareIDs(0, data->absoluteId, special) == 0) found = item;
+        }
+    }
+    if (special) CoTaskMemFree(special);
+    if (desktop) desktop->Release();
+    return found;
+}
+
+class ShellTreeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        folder_ = "Ravlen Tree Test " + std::to_string(GetCurrentProcessId());
+        for (KeyAssignment& key : g_keys) key = KeyAssignment{};
+        g_selectedKey = -1;
+    }
+    void TearDown() override {
+        for (const std::string& path : made_) driver::RemoveTree(path);
+        g_selectedKey = -1;
+        CoUninitialize();
+    }
+    // A folder of the test's own under a special folder.
+    std::string Own(int csidl) {
+        const std::string base = driver::SpecialFolderPath(csidl);
+        EXPECT_FALSE(base.empty()) << "special folder " << csidl;
+        const std::string path = base + "\\" + folder_;
+        EXPECT_TRUE(driver::MakeFolders(path)) << path;
+        made_.push_back(path);
+        return path;
+    }
+    // Selects an item as a click would; the host resolves the selection.
+    void Select(TreeHost& host, HTREEITEM item) {
+        const int before = host.resolved_;
+        ASSERT_TRUE(host.tree_.SelectItem(item));
+        ASSERT_EQ(host.resolved_, before + 1) << "the selection change reached the host";
+    }
+
+    std::string folder_;
+    std::vector<std::string> made_;
+};
+
+const char kTarget[] = "C:\\windows\\notepad.exe";
+const char kArguments[] = "/s \"two words\"";
+
+}  // namespace
+
+TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
+    const std::string menu = Own(CSIDL_COMMON_STARTMENU);
+    ASSERT_TRUE(driver::MakeShellLink(menu + "\\Calculator.lnk", kTarget, kArguments));
+    ASSERT_TRUE(driver::MakeShellLink(menu + "\\Abacus.lnk", kTarget, ""));
+    ASSERT_TRUE(driver::MakeFolders(menu + "\\Tools\\Sub"));
+    ASSERT_TRUE(driver::MakeFile(menu + "\\Tools\\Sub\\deep.txt"));
+    ASSERT_TRUE(driver::MakeFile(menu + "\\Tools\\readme.txt"));
+    ASSERT_TRUE(driver::MakeFile(menu + "\\secret.txt", true));
+
+    TreeHost host;
+    host.tree_.AttachSystemImageList();
+    EXPECT_TRUE(host.tree_.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)) << "the system's small icons";
+    host.tree_.FillTree(CSIDL_COMMON_STARTMENU);
+    EXPECT_EQ(host.tree_.m_rootFolder, CSIDL_COMMON_STARTMENU);
+    HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
+    ASSERT_TRUE(own) << "top level holds the test's folder";
+    EXPECT_EQ(Item(host.tree_, own).cChildren, 1) << "an expand button before the folder is opened";
+    EXPECT_TRUE(Children(host.tree_, own).empty()) << "nothing is loaded ahead";
+
+    // A folder chooses nothing in a programs tree, but its level loads.
+    g_selectedKey = 4;
+    keys::SetPendingText(g_keys[4], "C:\\before.exe", "-b");
+    Select(host, own);
+    EXPECT_EQ(host.displayName_, "");
+    EXPECT_EQ(g_keys[4].pendingCommand[0], 0) << "the pending choice is cleared";
+    EXPECT_EQ(g_keys[4].pendingParameter[0], 0);
+    EXPECT_TRUE(Item(host.tree_, own).state & TVIS_EXPANDEDONCE);
+    EXPECT_EQ(ChildNames(host.tree_, own), (std::vector<std::string>{"Tools", "Abacus", "Calculator"}))
+        << "sorted by the shell (folders first), hidden file left out";
+
+    HTREEITEM link = Find(host.tree_, own, "Calculator");
+    ASSERT_TRUE(link);
+    EXPECT_EQ(Item(host.tree_, link).state & TVIS_OVERLAYMASK, INDEXTOOVERLAYMASK(2)) << "the link arrow";
+    Select(host, link);
+    EXPECT_EQ(host.displayName_, "Calculator");
+    EXPECT_EQ(host.chosenCommand_, kTarget);
+    EXPECT_STREQ(reinterpret_cast<const char*>(g_keys[4].pendingCommand), kTarget);
+    EXPECT_STREQ(g_keys[4].pendingParameter, kArguments);
+    EXPECT_EQ(g_keys[4].pendingType, 0);
+
+    // Expanded, closed and expanded again: its level is loaded once.
+    HTREEITEM tools = Find(host.tree_, own, "Tools");
+    ASSERT_TRUE(tools);
+    for (int i = 0; i < 2; ++i) {
+        host.tree_.SendMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
+        host.tree_.SendMessage(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(tools));
+    }
+    NMTREEVIEWA again = {};
+    again.itemNew.hItem = tools;
+    LRESULT result = 1;
+    host.tree_.OnItemExpanding(&again, &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ChildNames(host.tree_, tools), (std::vector<std::string>{"Sub", "readme.txt"}));
+}
+
+TEST_F(ShellTreeTest, FavoritesGiveTheAddressOfShortcutsWhateverTheirCase) {
+    const std::string favorites = Own(CSIDL_FAVORITES);
+    ASSERT_TRUE(driver::MakeUrlShortcut(favorites + "\\Site.URL", "http://example.test/site"));
+    ASSERT_TRUE(driver::MakeUrlShortcut(favorites + "\\Empty.url", ""));
+
+    TreeHost host;
+    host.tree_.FillTree(CSIDL_FAVORITES);
+    HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
+    ASSERT_TRUE(own);
+    g_selectedKey = 6;
+    Select(host, own);
+    HTREEITEM site = Find(host.tree_, own, "Site");
+    ASSERT_TRUE(site) << "children: " << ChildNames(host.tree_, own).size();
+    Select(host, site);
+    EXPECT_EQ(host.displayName_, "Site");
+    EXPECT_EQ(host.chosenCommand_, "http://example.test/site");
+    EXPECT_STREQ(reinterpret_cast<const char*>(g_keys[6].pendingCommand), "http://example.test/site");
+
+    HTREEITEM empty = Find(host.tree_, own, "Empty");
+    ASSERT_TRUE(empty);
+    Select(host, empty);
+    EXPECT_EQ(host.chosenCommand_, "") << "a shortcut without an address chooses nothing";
+    EXPECT_EQ(g_keys[6].pendingCommand[0], 0);
+
+    // While no key is picked, a selection still names the item but writes nothing.
+    g_selectedKey = -1;
+    Select(host, site);
+    EXPECT_EQ(host.displayName_, "Site");
+    EXPECT_EQ(g_keys[6].pendingCommand[0], 0);
+}
+
+TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
+    TreeHost host;
+    host.tree_.FillTree(CSIDL_DESKTOP);
+    EXPECT_EQ(host.tree_.m_rootFolder, CSIDL_DESKTOP);
+    g_selectedKey = 1;
+
+    HTREEITEM documents = FindSpecial(host.tree_, CSIDL_PERSONAL);
+    ASSERT_TRUE(documents) << "the desktop lists the documents folder";
+    Select(host, documents);
+    EXPECT_EQ(host.displayName_, ItemText(host.tree_, documents));
+    // Wine's shell ends this folder's path with a backslash; Windows does not.
+    std::string path = host.chosenCommand_;
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    EXPECT_EQ(path, driver::SpecialFolderPath(CSIDL_PERSONAL));
+    EXPECT_EQ(reinterpret_cast<const char*>(g_keys[1].pendingCommand), host.chosenCommand_);
+    EXPECT_EQ(g_keys[1].pendingLength, 0);
+
+    HTREEITEM computer = FindSpecial(host.tree_, CSIDL_DRIVES);
+    ASSERT_TRUE(computer) << "the desktop lists the computer";
+    Select(host, computer);
+    EXPECT_EQ(host.displayName_, ItemText(host.tree_, computer));
+    EXPECT_EQ(host.chosenCommand_, "") << "a virtual folder has no text command";
+    LPITEMIDLIST drives = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives)));
+    const UINT size = GetIdListSize(drives);
+    const auto* bytes = reinterpret_cast<const BYTE*>(drives);
+    EXPECT_EQ(g_keys[1].pendingType, kActionShellItem);
+    EXPECT_EQ(g_keys[1].pendingLength, static_cast<int>(size));
+    EXPECT_EQ(size, static_cast<UINT>(bytes[0] | bytes[1] << 8) + 2) << "one item and the 2-byte terminator";
+    EXPECT_EQ(std::memcmp(g_keys[1].pendingCommand, drives, size), 0);
+    CoTaskMemFree(drives);
+}
+
+TEST(IdLists, SizesAndJoins) {
+    EXPECT_EQ(GetIdListSize(nullptr), 0u);
+    const BYTE empty[2] = {0, 0};
+    EXPECT_EQ(GetIdListSize(reinterpret_cast<LPCITEMIDLIST>(empty)), 2u);
+    const BYTE a[] = {4, 0, 'a', 'b', 0, 0};
+    const BYTE b[] = {3, 0, 'c', 5, 0, 'd', 'e', 'f', 0, 0};
+    LPITEMIDLIST joined =
+        ConcatIdLists(reinterpret_cast<LPCITEMIDLIST>(a), reinterpret_cast<LPCITEMIDLIST>(b));
+    ASSERT_TRUE(joined);
+    const BYTE expected[] = {4, 0, 'a', 'b', 3, 0, 'c', 5, 0, 'd', 'e', 'f', 0, 0};
+    EXPECT_EQ(GetIdListSize(joined), sizeof expected);
+    EXPECT_EQ(std::memcmp(joined, expected, sizeof expected), 0);
+    CoTaskMemFree(joined);
+    LPITEMIDLIST alone = ConcatIdLists(nullptr, reinterpret_cast<LPCITEMIDLIST>(a));
+    ASSERT_TRUE(alone);
+    EXPECT_EQ(std::memcmp(alone, a, sizeof a), 0);
+    CoTaskMemFree(alone);
+}
