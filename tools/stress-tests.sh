@@ -10,8 +10,10 @@ top=$(pwd)
 runs=${1:-10}
 . tools/wine-env.sh
 . tools/display.sh
+. tools/printer.sh
 
 [ -d build/win64/tests ] || { echo "build win64 first (tools/test-all.sh or cmake --build --preset win64)" >&2; exit 2; }
+ravlen_printer || echo "No printer: the label printing tests will fail." >&2
 ravlen_display
 prefix="$top/build/win64/wineprefix"
 ravlen_wine_env "$prefix"

@@ -24,6 +24,7 @@ FrameProbe::FrameProbe() {
 }
 
 FrameProbe::~FrameProbe() {
+    if (call_) UnmapViewOfFile(call_);
     if (view_) UnmapViewOfFile(view_);
     if (section_) CloseHandle(section_);
     if (process_) CloseHandle(process_);
@@ -40,16 +41,59 @@ bool FrameProbe::Attach(DWORD processId) {
         return false;
     }
     remoteBase_ = LoadRemoteLibrary(process_, FileBesideTest(frame_probe::kLibrary), kWaitMs);
+    if (remoteBase_ && !StartServer(processId)) remoteBase_ = nullptr;
     return remoteBase_ != nullptr;
 }
 
+// One thread made from outside starts the probe's own thread; every question
+// after that goes to it through the section and two events.
+bool FrameProbe::StartServer(DWORD processId) {
+    if (call_) UnmapViewOfFile(call_);
+    call_ = nullptr;
+    callSection_ = UniqueHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                   sizeof(probe_call::Section),
+                                                   probe_call::Name(processId, probe_call::kSection).c_str()));
+    if (callSection_) {
+        call_ = static_cast<probe_call::Section*>(
+            MapViewOfFile(callSection_.get(), FILE_MAP_WRITE, 0, 0, sizeof(probe_call::Section)));
+    }
+    request_ = UniqueHandle(
+        CreateEventA(nullptr, FALSE, FALSE, probe_call::Name(processId, probe_call::kRequest).c_str()));
+    answer_ = UniqueHandle(CreateEventA(nullptr, FALSE, FALSE, probe_call::Name(processId, probe_call::kAnswer).c_str()));
+    if (!call_ || !request_ || !answer_) {
+        ADD_FAILURE() << "cannot make the probe's call section and events (error " << GetLastError() << ")";
+        return false;
+    }
+    *call_ = {};
+    call_->magic = probe_call::kMagic;
+    const std::optional<DWORD> started =
+        RunRemoteExport(process_, remoteBase_, FileBesideTest(frame_probe::kLibrary), probe_call::kStartExport, kWaitMs);
+    if (started && *started != 1) ADD_FAILURE() << "the probe's thread did not start in process " << processId;
+    return started && *started == 1;
+}
+
 std::optional<DWORD> FrameProbe::Run(const char* exportName, void* parameter) {
-    if (!remoteBase_ || !view_) {
+    if (!remoteBase_ || !view_ || !call_) {
         ADD_FAILURE() << "the probe is not loaded; cannot run " << exportName;
         return std::nullopt;
     }
-    return RunRemoteExport(process_, remoteBase_, FileBesideTest(frame_probe::kLibrary), exportName, kWaitMs,
-                           parameter);
+    const std::uint32_t number = call_->asked + 1;
+    lstrcpynA(call_->exportName, exportName, sizeof call_->exportName);
+    call_->parameter = reinterpret_cast<UINT_PTR>(parameter);
+    call_->asked = number;
+    SetEvent(request_.get());
+    const std::string what = "the probe to answer " + std::string(exportName);
+    // A late answer to an earlier call that ran out of time carries its own number.
+    if (!WaitUntil(
+            [&] { return WaitForSingleObject(answer_.get(), 50) == WAIT_OBJECT_0 && call_->answered == number; },
+            kWaitMs, what)) {
+        return std::nullopt;
+    }
+    if (call_->result == probe_call::kNoExport) {
+        ADD_FAILURE() << "the probe has no export " << exportName;
+        return std::nullopt;
+    }
+    return call_->result;
 }
 
 bool FrameProbe::CountObjects() {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "../hooks/frame_probe_state.h"
+#include "../hooks/probe_call.h"
+#include "unique_handle.h"
 
 #include <windows.h>
 
@@ -33,11 +35,18 @@ public:
     // The font of control id on the sheet's shown page; nothing (with a
     // failure) when the control is missing or uses the system font.
     std::optional<LOGFONTA> ControlFont(int id);
-    // Runs another export of the probe library in the process and returns its
-    // exit code; nothing (with a failure) when the probe is not loaded.
+    // Runs an export of the probe library on the probe's own thread in the
+    // process and returns its result; nothing (with a failure) when the
+    // probe is not loaded or does not answer in time.
     std::optional<DWORD> Run(const char* exportName, void* parameter = nullptr);
 
 private:
+    bool StartServer(DWORD processId);
+
+    UniqueHandle callSection_;
+    probe_call::Section* call_ = nullptr;
+    UniqueHandle request_;
+    UniqueHandle answer_;
 
     HANDLE process_ = nullptr;
     HMODULE remoteBase_ = nullptr;

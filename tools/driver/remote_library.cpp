@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <psapi.h>
 
+#include <memory>
+#include <thread>
 #include <vector>
 
 namespace driver {
@@ -75,24 +77,71 @@ bool SameBitness(HANDLE process) {
     return IsWow64Process(GetCurrentProcess(), &ours) && IsWow64Process(process, &theirs) && ours == theirs;
 }
 
+// One thread made in another process, from creation to exit code. It is made
+// on a thread of the test's own: under Wine the creation is carried out by the
+// other process's threads between their waits, and should that never happen
+// the call would not return. The test waits for it a limited time; the
+// waiting thread ends when the process does.
+struct RemoteRun {
+    UniqueHandle process;
+    LPTHREAD_START_ROUTINE start;
+    void* parameter;
+    DWORD timeoutMs;
+    UniqueHandle done{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    bool created = false;
+    bool ended = false;
+    DWORD error = 0;
+    DWORD code = 0;
+
+    void Run() {
+        UniqueHandle thread(CreateRemoteThread(process.get(), nullptr, 0, start, parameter, 0, nullptr));
+        if (!thread) {
+            error = GetLastError();
+        } else {
+            created = true;
+            ended = WaitForSingleObject(thread.get(), timeoutMs) == WAIT_OBJECT_0;
+            if (ended) GetExitCodeThread(thread.get(), &code);
+        }
+        SetEvent(done.get());
+    }
+};
+
 // Runs start(parameter) on a new thread in process; its exit code, or nothing
 // (and a failure naming what) if it cannot start or does not end in time.
 std::optional<DWORD> RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter, DWORD timeoutMs,
                                      const std::string& what) {
-    NoteStep("running " + what + " on a new thread in process " + std::to_string(GetProcessId(process)));
-    UniqueHandle thread(CreateRemoteThread(process, nullptr, 0, start, parameter, 0, nullptr));
-    if (!thread.get()) {
-        ADD_FAILURE() << "cannot start a thread for " << what << " in process " << GetProcessId(process) << " (error "
-                      << GetLastError() << ")";
+    const DWORD id = GetProcessId(process);
+    NoteStep("running " + what + " on a new thread in process " + std::to_string(id));
+    HANDLE copy = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+        ADD_FAILURE() << "cannot hold process " << id << " (error " << GetLastError() << ")";
         return std::nullopt;
     }
-    if (WaitForSingleObject(thread.get(), timeoutMs) != WAIT_OBJECT_0) {
-        ADD_FAILURE() << what << " did not finish within " << timeoutMs << " ms in process " << GetProcessId(process);
+    auto run = std::make_shared<RemoteRun>();
+    run->process = UniqueHandle(copy);
+    run->start = start;
+    run->parameter = parameter;
+    run->timeoutMs = timeoutMs;
+    if (!run->done) {
+        ADD_FAILURE() << "cannot make an event (error " << GetLastError() << ")";
         return std::nullopt;
     }
-    DWORD code = 0;
-    GetExitCodeThread(thread.get(), &code);
-    return code;
+    std::thread([run] { run->Run(); }).detach();
+    if (WaitForSingleObject(run->done.get(), timeoutMs + 1000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "making a thread for " << what << " in process " << id << " did not return within "
+                      << timeoutMs + 1000 << " ms";
+        return std::nullopt;
+    }
+    if (!run->created) {
+        ADD_FAILURE() << "cannot start a thread for " << what << " in process " << id << " (error " << run->error
+                      << ")";
+        return std::nullopt;
+    }
+    if (!run->ended) {
+        ADD_FAILURE() << what << " did not finish within " << timeoutMs << " ms in process " << id;
+        return std::nullopt;
+    }
+    return run->code;
 }
 
 }  // namespace

@@ -23,13 +23,16 @@ UniqueHandle OpenTreeProcess(HWND tree) {
     return UniqueHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
 }
 
-std::string ItemText(HWND tree, HANDLE process, HTREEITEM item) {
-    struct Block {
-        TVITEMA item;
-        char text[MAX_PATH];
-    };
-    RemoteMemory remote(process, sizeof(Block));
-    if (!remote.get()) return {};
+struct ItemBlock {
+    TVITEMA item;
+    char text[MAX_PATH];
+};
+
+// remote holds an ItemBlock in the tree's process. One block serves a whole
+// search: under Wine each allocation in another process is carried out by
+// that process's own threads, a call best made seldom.
+std::string ItemText(HWND tree, HANDLE process, const RemoteMemory& remote, HTREEITEM item) {
+    using Block = ItemBlock;
     auto* there = static_cast<Block*>(remote.get());
     Block block = {};
     block.item.mask = TVIF_TEXT;
@@ -48,11 +51,13 @@ std::string ItemText(HWND tree, HANDLE process, HTREEITEM item) {
 HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
     UniqueHandle process = OpenTreeProcess(tree);
     if (!process) return nullptr;
+    RemoteMemory remote(process.get(), sizeof(ItemBlock));
+    if (!remote.get()) return nullptr;
     const UINT first = parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD;
     auto item = reinterpret_cast<HTREEITEM>(Ask(tree, TVM_GETNEXTITEM, first, reinterpret_cast<LPARAM>(parent)));
     for (; item; item = reinterpret_cast<HTREEITEM>(Ask(tree, TVM_GETNEXTITEM, TVGN_NEXT,
                                                         reinterpret_cast<LPARAM>(item)))) {
-        if (ItemText(tree, process.get(), item) == text) return item;
+        if (ItemText(tree, process.get(), remote, item) == text) return item;
     }
     return nullptr;
 }
