@@ -1,6 +1,7 @@
 #!/bin/sh
 # Times the wizard's start and memory against a bare Wizard97 program (the
-# floor) and one Save pass, under Wine, and prints the figures and ratios.
+# floor), one Save pass, and the On-Screen Display page's face list and example
+# refresh, under Wine, and prints the figures and ratios.
 # With --floor-vs-floor it measures the floor against itself, a check of the
 # benchmark (the ratios should be near 1).
 set -e
@@ -53,3 +54,5 @@ wine "$top/build/win64/tests/RavlenBench.exe" \
     --floor "$(dos "$top/build/win64/tests/BareWizard.exe")" \
     --program "$(dos "$measured")" \
     --save-pass "$(dos "$top/build/win64/tests/save_pass_bench.exe")" </dev/null
+# The On-Screen Display page's face list and example, with the prefix's fonts.
+wine "$top/build/win64/tests/osd_bench.exe" </dev/null
