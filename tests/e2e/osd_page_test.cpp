@@ -161,10 +161,15 @@ TEST_F(OsdSummaryTest, FinishStoresTheWholeOsdBlock) {
     }
     const auto faceName = driver::ReadString(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\OSD", "FaceName");
     EXPECT_EQ(faceName.value_or("(none)"), face);
-    // 21 values under "OSD", no more.
-    size_t osdValues = 0;
-    for (const auto& entry : profile) osdValues += entry.first.rfind("OSD\\", 0) == 0;
-    EXPECT_EQ(osdValues, 21u);
+    // 21 values under "OSD", no more (the snapshot lists the key itself as "OSD\\").
+    std::string osdValues;
+    size_t count = 0;
+    for (const auto& entry : profile) {
+        if (entry.first.rfind("OSD\\", 0) != 0 || entry.first == "OSD\\") continue;
+        ++count;
+        osdValues += " " + entry.first;
+    }
+    EXPECT_EQ(count, 21u) << osdValues;
     EXPECT_EQ(Number(profile.at("Buttons\\OSDEnable")), 1u);
     EXPECT_EQ(Number(profile.at("SysTrayIcon\\Hide")), 1u);
 }
