@@ -4,6 +4,10 @@
 
 #include <new>
 
+namespace {
+constexpr WPARAM kRoomForFaces = 512;
+}  // namespace
+
 CFontCombo::CFontCombo()
     : m_highlight(::GetSysColor(COLOR_HIGHLIGHT)),
       m_text(::GetSysColor(COLOR_WINDOWTEXT)),
@@ -43,10 +47,15 @@ bool CFontCombo::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 void CFontCombo::FillFonts() {
     FreeItemFonts();
     ResetContent();
+    m_listed.clear();
     HDC dc = ::GetDC(m_hWnd);
     if (!dc) return;
-    // No face name: one font of each typeface.
+    // No face name: one font of each typeface. The list is neither redrawn
+    // nor regrown item by item (room for the faces of a well-stocked machine).
+    SendMessage(WM_SETREDRAW, FALSE);
+    SendMessage(CB_INITSTORAGE, kRoomForFaces, kRoomForFaces * LF_FACESIZE);
     ::EnumFontsA(dc, nullptr, &CFontCombo::AddFace, reinterpret_cast<LPARAM>(this));
+    SendMessage(WM_SETREDRAW, TRUE);
     ::ReleaseDC(m_hWnd, dc);
 }
 
@@ -54,8 +63,9 @@ int CALLBACK CFontCombo::AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD
     auto* combo = reinterpret_cast<CFontCombo*>(param);
     // Raster, vector and device fonts, and TrueType with any further bit, are not listed.
     if (!font || !combo || type != TRUETYPE_FONTTYPE) return 1;
-    // Windows reports each typeface once; Wine once per character set.
-    if (combo->FindStringExact(-1, font->lfFaceName) != CB_ERR) return 1;
+    // Windows reports each typeface once; Wine once per character set. (A
+    // set, as asking the list would cost more than the whole enumeration.)
+    if (!combo->m_listed.insert(font->lfFaceName).second) return 1;
     const int index = combo->AddString(font->lfFaceName);
     if (index < 0) return 1;
     auto* copy = new (std::nothrow) LOGFONTA(*font);

@@ -5,6 +5,9 @@
 
 #include "combo_box.h"
 
+#include <set>
+#include <string>
+
 // Sent to the control to rebuild its list (returns 0).
 constexpr UINT UM_FILLFONTS = WM_USER + 123;
 
@@ -34,6 +37,7 @@ private:
     void FillFonts();
     void FreeItemFonts();
 
+    std::set<std::string> m_listed;  // the faces in the list
     // Taken once when the control is made.
     COLORREF m_highlight, m_text, m_highlightText, m_window;
 };
