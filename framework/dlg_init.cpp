@@ -21,8 +21,11 @@ void ExecuteDlgInit(HWND dialog, UINT templateId) {
     HGLOBAL loaded = ::LoadResource(module, found);
     const auto* data = static_cast<const BYTE*>(loaded ? ::LockResource(loaded) : nullptr);
     if (!data) return;
-    const DWORD size = ::SizeofResource(module, found);
+    ExecuteDlgInitData(dialog, data, ::SizeofResource(module, found));
+}
 
+void ExecuteDlgInitData(HWND dialog, const BYTE* data, DWORD size) {
+    if (!data) return;
     // Per entry: control id, message, 32-bit length, that many bytes; a 0 id ends it.
     DWORD at = 0;
     while (at + sizeof(WORD) <= size) {

@@ -8,3 +8,6 @@
 // combos. A template without such data, or data that is cut short, adds
 // nothing more than what is whole.
 void ExecuteDlgInit(HWND dialog, UINT templateId);
+
+// The same from the data itself (size bytes at data).
+void ExecuteDlgInitData(HWND dialog, const BYTE* data, DWORD size);
