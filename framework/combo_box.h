@@ -22,11 +22,14 @@ public:
         }
         return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index)));
     }
-    int AddString(LPCSTR text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+    int AddString(LPCSTR text) {
+        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    }
     // The first item after startAfter (wrapping round) whose text begins with
     // prefix, without regard to case; CB_ERR when none does.
     int FindString(int startAfter, LPCSTR prefix) const {
-        return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(prefix)));
+        return static_cast<int>(
+            SendMessage(CB_FINDSTRING, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(prefix)));
     }
     int FindStringExact(int startAfter, LPCSTR text) const {
         return static_cast<int>(
@@ -34,7 +37,9 @@ public:
     }
     // An item's text; empty for an index outside the list.
     std::string GetLBText(int index) const;
-    DWORD_PTR GetItemData(int index) const { return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(index))); }
+    DWORD_PTR GetItemData(int index) const {
+        return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(index)));
+    }
     int SetItemData(int index, DWORD_PTR data) {
         return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
     }

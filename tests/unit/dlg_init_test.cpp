@@ -16,7 +16,8 @@ public:
     Bytes& Word(WORD value) { return Raw(&value, sizeof value); }
     Bytes& Dword(DWORD value) { return Raw(&value, sizeof value); }
     Bytes& Entry(WORD control, WORD message, const std::string& text) {
-        return Word(control).Word(message).Dword(static_cast<DWORD>(text.size() + 1)).Raw(text.c_str(), text.size() + 1);
+        Word(control).Word(message).Dword(static_cast<DWORD>(text.size() + 1));
+        return Raw(text.c_str(), text.size() + 1);
     }
     Bytes& Raw(const void* data, size_t size) {
         const auto* bytes = static_cast<const BYTE*>(data);

@@ -162,8 +162,8 @@ TEST(ColorCombo, ItemsAreSwatchesInsideABlackFrame) {
     ItemCanvas selected;
     ASSERT_TRUE(selected.Ready());
     combo.DrawItem(selected.Item(combo.m_hWnd, 10, ODS_SELECTED | ODS_FOCUS));
-    EXPECT_EQ(Count(selected.Outline(0, 0, right, bottom), RGB(0, 0, 0)), static_cast<int>(selected.Outline(0, 0, right, bottom).size()))
-        << "the black frame round the whole item";
+    const auto frame = selected.Outline(0, 0, right, bottom);
+    EXPECT_EQ(Count(frame, RGB(0, 0, 0)), static_cast<int>(frame.size())) << "the black frame round the whole item";
     const auto ring = selected.Outline(1, 1, right - 1, bottom - 1);
     EXPECT_EQ(Count(ring, kUntouched), static_cast<int>(ring.size())) << "the ring between frame and swatch is left";
     EXPECT_EQ(selected.At(20, 10), RGB(0, 255, 0)) << "the swatch in green";
@@ -194,7 +194,8 @@ TEST(FontCombo, ListsTrueTypeFacesAloneWithTheirWholeLogFont) {
     EXPECT_EQ(combo.GetCount(), 0) << "subclassing alone does not fill the list";
 
     const LOGFONTA trueType = Face("Quelmar Sans", FW_BOLD);
-    const LOGFONTA others[] = {Face("Device TrueType", FW_NORMAL), Face("Raster", FW_NORMAL), Face("Device", FW_NORMAL)};
+    const LOGFONTA others[] = {Face("Device TrueType", FW_NORMAL), Face("Raster", FW_NORMAL),
+                               Face("Device", FW_NORMAL)};
     const LPARAM self = reinterpret_cast<LPARAM>(&combo);
     EXPECT_EQ(CFontCombo::AddFace(&others[0], nullptr, TRUETYPE_FONTTYPE | DEVICE_FONTTYPE, self), 1);
     EXPECT_EQ(CFontCombo::AddFace(&trueType, nullptr, TRUETYPE_FONTTYPE, self), 1);

@@ -46,7 +46,8 @@ TEST(SummaryValues, AChoiceOfThisRunWinsOverTheStore) {
     };
     for (const Case& c : cases) {
         Stored stored{c.stored};
-        EXPECT_EQ(ChoiceShownOn(c.choice, stored.Reader()), c.shownOn) << "choice " << c.choice << ", stored " << c.stored;
+        EXPECT_EQ(ChoiceShownOn(c.choice, stored.Reader()), c.shownOn)
+            << "choice " << c.choice << ", stored " << c.stored;
         EXPECT_EQ(stored.reads, c.reads) << "choice " << c.choice;
     }
 }

@@ -44,7 +44,8 @@ void Time(const char* what, const std::function<void()>& step, const char* detai
 int main() {
     HWND page = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, nullptr, nullptr, nullptr,
                                 nullptr);
-    HWND comboWindow = CreateWindowExA(0, "COMBOBOX", "", kComboStyle, 10, 10, 180, 150, page, nullptr, nullptr, nullptr);
+    HWND comboWindow =
+        CreateWindowExA(0, "COMBOBOX", "", kComboStyle, 10, 10, 180, 150, page, nullptr, nullptr, nullptr);
     HWND example = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE, 10, 40, 240, 68,
                                    page, nullptr, nullptr, nullptr);
     if (!page || !comboWindow || !example) {
@@ -67,8 +68,8 @@ int main() {
     };
     EnumFontsA(dc, nullptr, count, reinterpret_cast<LPARAM>(&reported));
     std::snprintf(detail, sizeof detail, ", %d fonts reported", reported);
-    Time("  of which the enumeration alone", [&] { EnumFontsA(dc, nullptr, count, reinterpret_cast<LPARAM>(&reported)); },
-         detail);
+    auto enumerate = [&] { EnumFontsA(dc, nullptr, count, reinterpret_cast<LPARAM>(&reported)); };
+    Time("  of which the enumeration alone", enumerate, detail);
     ReleaseDC(comboWindow, dc);
 
     const int arial = combo.FindString(0, "Arial");
