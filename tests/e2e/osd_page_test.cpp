@@ -173,3 +173,40 @@ TEST_F(OsdSummaryTest, FinishStoresTheWholeOsdBlock) {
     EXPECT_EQ(Number(profile.at("Buttons\\OSDEnable")), 1u);
     EXPECT_EQ(Number(profile.at("SysTrayIcon\\Hide")), 1u);
 }
+
+TEST_F(OsdSummaryTest, StoredIndexesOutsideTheirListsLeaveTheCombosEmpty) {
+    ASSERT_TRUE(SetProfileNumber("OSD", "SizeIndex", 9));
+    ASSERT_TRUE(SetProfileNumber("OSD", "ColorIndex", 16));
+    ASSERT_TRUE(SetProfileNumber("OSD", "Color", 0x0000FF));
+    ASSERT_TRUE(SetProfileNumber("OSD", "FontIndex", 5000));
+    ASSERT_TRUE(ShowOsdPage());
+    EXPECT_EQ(driver::ComboSelection(Control(IDC_OSD_SIZE_COMBO)), -1);
+    EXPECT_EQ(driver::ComboSelection(Control(IDC_OSD_COLOR_COMBO)), -1);
+    EXPECT_EQ(driver::ComboSelection(Control(IDC_OSD_FONT_COMBO)), -1);
+    driver::SaveScreenshot("osd-nothing-selected", sheet_);
+
+    // The example keeps the size of before any choice (18), the stored colour, and "Arial".
+    HWND example = Control(IDC_OSD_EXAMPLE);
+    EXPECT_EQ(driver::Text(example), "Arial");
+    if (const auto font = probe_.ControlFont(IDC_OSD_EXAMPLE)) {
+        EXPECT_EQ(font->lfHeight, PixelHeight(18));
+    }
+    EXPECT_GT(ShareOf(example, RGB(255, 0, 0)), 0.0) << "the stored red";
+
+    // Finish stores a size index that names the size in use, so that the next
+    // run shows it; the colour and face indexes stay unknown.
+    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(WaitForPage(kSummaryPage));
+    ASSERT_TRUE(Finish());
+    auto number = [&](const char* name) {
+        const auto value = ProfileValue("OSD", name);
+        return value ? Number(*value) : 0xBADu;
+    };
+    EXPECT_EQ(number("SelSize"), 18u);
+    EXPECT_EQ(number("SizeIndex"), 2u) << "the item \"18\"";
+    EXPECT_EQ(number("ColorIndex"), static_cast<DWORD>(-1));
+    EXPECT_EQ(number("Color"), 0x0000FFu);
+    EXPECT_EQ(number("FontIndex"), static_cast<DWORD>(-1));
+    EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\OSD", "FaceName").value_or(""),
+              "Arial");
+}
