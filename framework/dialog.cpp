@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include "dlg_init.h"
 #include "win_app.h"
 
 #include <vector>
@@ -88,6 +89,8 @@ INT_PTR CDialog::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         handled = false;
         break;
     case WM_INITDIALOG:
+        // The template's initialisation data (list items) is in place before the page reads its controls.
+        ExecuteDlgInit(m_hWnd, m_nIDTemplate);
         return OnInitDialog();
     case WM_NCDESTROY:
         OnNcDestroy();
@@ -97,6 +100,10 @@ INT_PTR CDialog::DialogProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_NOTIFY:
         handled = OnNotify(wParam, lParam, &result) != FALSE;
+        break;
+    case WM_DRAWITEM:
+        // An owner-drawn control draws itself.
+        handled = ReflectToControl(msg, wParam, lParam, result) || OnMessage(msg, wParam, lParam, result);
         break;
     default:
         handled = OnMessage(msg, wParam, lParam, result);

@@ -15,6 +15,19 @@ public:
         m_hObject = ::CreateFontIndirectA(&font);
         return m_hObject != nullptr;
     }
+    // font.lfHeight in tenths of a point, made into the screen's (negative)
+    // character height in logical units.
+    BOOL CreatePointFontIndirect(const LOGFONTA& font) {
+        LOGFONTA scaled = font;
+        int dotsPerInch = 96;
+        if (HDC screen = ::GetDC(nullptr)) {
+            dotsPerInch = ::GetDeviceCaps(screen, LOGPIXELSY);
+            ::ReleaseDC(nullptr, screen);
+        }
+        const int height = ::MulDiv(dotsPerInch, font.lfHeight, 720);
+        scaled.lfHeight = height < 0 ? height : -height;
+        return CreateFontIndirect(scaled);
+    }
     void DeleteObject() {
         if (m_hObject) ::DeleteObject(m_hObject);
         m_hObject = nullptr;

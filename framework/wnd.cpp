@@ -80,6 +80,7 @@ BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 BOOL CWnd::SubclassWindow(HWND window) {
     if (!window || m_hWnd) return FALSE;
     Attach(window);
+    PreSubclassWindow();
     m_oldProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
     return TRUE;
@@ -100,6 +101,14 @@ HWND CWnd::UnsubclassWindow() {
 bool CWnd::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
 BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+bool CWnd::ReflectToControl(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg != WM_DRAWITEM) return false;
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    CWnd* control = item ? FromHandle(item->hwndItem) : nullptr;
+    return control && control->OnChildNotify(msg, wParam, lParam, &result);
+}
 
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (m_oldProc) return ::CallWindowProcA(m_oldProc, m_hWnd, msg, wParam, lParam);

@@ -35,6 +35,12 @@ public:
     // Gives the window its own procedure back and unbinds the object.
     HWND UnsubclassWindow();
 
+    // A message the parent got about this control (WM_DRAWITEM), handed to the
+    // control's object; TRUE with *result set when it answered.
+    virtual BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // Hands a parent's WM_DRAWITEM to the object bound to the control it names.
+    static bool ReflectToControl(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     HWND GetParent() const { return ::GetParent(m_hWnd); }
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -56,6 +62,8 @@ protected:
     virtual LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // Called after the window is gone (WM_NCDESTROY); the object is unbound by then.
     virtual void PostNcDestroy() {}
+    // Called by SubclassWindow once the object is bound, before its procedure takes over.
+    virtual void PreSubclassWindow() {}
 
     // The one dispatch path: message map, commands, notifications, default.
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);

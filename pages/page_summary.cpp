@@ -1,5 +1,153 @@
 #include "page_summary.h"
 
+#include "brush.h"
+#include "frame_fonts.h"
+#include "gdi.h"
+#include "key_assignment.h"
+#include "osd_published.h"
 #include "resource.h"
+#include "resource_string.h"
+#include "store_read.h"
+#include "summary_values.h"
+#include "wizard_choices.h"
 
-CPPageSummary::CPPageSummary() : CPageFrame(IDD_SUMMARY, 5, IDB_SUMMARY_BACKGROUND) {}
+#include <string>
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+// The colour sample right of the "Color:" text, in client pixels.
+constexpr RECT kSwatch = {650, 344, 659, 353};
+constexpr char kKeySubkey[] = "Buttons\\Aux%d";
+constexpr char kDisplayName[] = "DisplayName";
+
+bool IsKeyName(int id) { return id >= IDC_SUMMARY_KEY1_NAME && id <= IDC_SUMMARY_KEY7_NAME; }
+
+// Holds a font only while the example shows what the store holds.
+CFont& SummaryExampleFont() {
+    static CFont font;
+    return font;
+}
+
+COLORREF ExampleColor() {
+    return DisplayColor(g_osd, [] { return ReadNumber(store::kOsdColor); });
+}
+
+}  // namespace
+
+CPPageSummary::CPPageSummary() : CPageFrame(IDD_SUMMARY, 5, IDB_SUMMARY_BACKGROUND) {
+    // Until the On-Screen Display page sets it, the store decides.
+    g_osd.trayChoice = -1;
+}
+
+void CPPageSummary::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_SUMMARY_OSD_SAMPLE, m_example); }
+
+void CPPageSummary::OnInitPage() {
+    char prefix[64] = {};
+    ::GetWindowTextA(GetDlgItem(IDC_SUMMARY_OSD_SIZE), prefix, sizeof prefix);
+    m_sizePrefix = prefix;
+}
+
+void CPPageSummary::OnActivatePage() {
+    // The summary lines are bold at the large size in both contrast modes.
+    if (g_frameFonts) {
+        const HFONT bold = g_frameFonts->HighContrast().currentLabel;
+        for (int id = IDC_SUMMARY_INAV; id <= IDC_SUMMARY_TRAY; ++id) {
+            if (HWND line = GetDlgItem(id)) ::SendMessageA(line, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
+        }
+    }
+    ShowChoice(IDC_SUMMARY_INAV, g_choices.internetNav, store::kINavEnable, IDS_ENABLE, IDS_DISABLE);
+    ShowChoice(IDC_SUMMARY_LUMORA, g_choices.lumora, store::kLumoraEnable, IDS_ENABLE, IDS_DISABLE);
+    ShowExample();
+    ShowSize();
+    ShowChoice(IDC_SUMMARY_PRINT, g_choices.print, store::kPrintEnable, IDS_YES, IDS_NO);
+    ShowKeyNames();
+    ShowTray();
+}
+
+void CPPageSummary::ShowChoice(int id, int choice, const store::NumberValue& stored, UINT onText, UINT offText) {
+    const bool on = ChoiceShownOn(choice, [&] { return ReadNumber(stored); });
+    SetStaticText(id, LoadResourceString(on ? onText : offText));
+}
+
+void CPPageSummary::ShowExample() {
+    CFont& fallback = SummaryExampleFont();
+    fallback.DeleteObject();
+    ExampleColor();  // the example's text colour is known before it paints
+
+    LOGFONTA font = {};
+    HFONT shown = nullptr;
+    if (g_osd.exampleFont && g_osd.exampleFont->GetLogFont(&font)) {
+        shown = g_osd.exampleFont->GetSafeHandle();
+    } else {
+        const std::string face = ReadString(store::kOsdFaceName);
+        lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+        MakeFallbackFont(fallback, font.lfFaceName, ReadNumber(store::kOsdHeight));
+        shown = fallback.GetSafeHandle();
+    }
+    ShowExampleText(m_example.m_hWnd, shown, font.lfFaceName);
+}
+
+void CPPageSummary::ShowSize() {
+    const int points = DisplayPointSize(g_osd, [] { return ReadNumber(store::kOsdSelSize); });
+    SetStaticText(IDC_SUMMARY_OSD_SIZE, m_sizePrefix + std::to_string(points));
+}
+
+void CPPageSummary::ShowKeyNames() {
+    for (int k = 0; k < kKeyCount; ++k) {
+        KeyAssignment& key = g_keys[k];
+        if (key.currentName[0] == '\0') {
+            // Nothing chosen in this run: the stored name, else the default one.
+            char subkey[32] = {};
+            wsprintfA(subkey, kKeySubkey, k + 1);
+            const std::string name =
+                ReadString(subkey, kDisplayName, LoadResourceString(IDS_KEY1_NAME + k).c_str(), kFieldSize);
+            lstrcpynA(key.savedName, name.c_str(), kFieldSize);
+        }
+        SetStaticText(IDC_SUMMARY_KEY1_NAME + k, ShownKeyName(key));
+    }
+}
+
+void CPPageSummary::ShowTray() {
+    const bool shown = TrayIconShown(g_osd.trayChoice, [] { return ReadNumber(store::kTrayHide); });
+    SetStaticText(IDC_SUMMARY_TRAY, LoadResourceString(shown ? IDS_SHOW_TRAY_ICON : IDS_HIDE_TRAY_ICON));
+}
+
+void CPPageSummary::SetStaticText(int id, const std::string& text) {
+    HWND control = GetDlgItem(id);
+    if (!control) return;
+    ::ShowWindow(control, SW_HIDE);
+    ::SetWindowTextA(control, text.c_str());
+    ::ShowWindow(control, SW_SHOW);
+}
+
+void CPPageSummary::PaintOver(HDC dc) {
+    CBrush colour(ExampleColor());
+    CSelectObject select(dc, colour.GetSafeHandle());
+    ::Rectangle(dc, kSwatch.left, kSwatch.top, kSwatch.right, kSwatch.bottom);
+}
+
+bool CPPageSummary::OwnStaticColor(HDC dc, int id) {
+    if (id == IDC_TITLE || IsKeyName(id)) {
+        ::SetTextColor(dc, kWhite);
+        ::SetBkColor(dc, kBlack);
+        return true;
+    }
+    ::SetBkColor(dc, kWhite);
+    return false;
+}
+
+bool CPPageSummary::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_CTLCOLORSTATIC && m_example.m_hWnd && reinterpret_cast<HWND>(lParam) == m_example.m_hWnd) {
+        // The face name stands on a band: black behind white, white behind any other colour.
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        const COLORREF colour = ExampleColor();
+        ::SetTextColor(dc, colour);
+        ::SetBkColor(dc, colour == kWhite ? kBlack : kWhite);
+        ::SetBkMode(dc, OPAQUE);
+        result = reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
+        return true;
+    }
+    return CPageFrame::OnMessage(msg, wParam, lParam, result);
+}

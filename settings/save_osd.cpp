@@ -4,7 +4,7 @@
 
 void SaveOsdSettings(const CPPageOSD& page, SettingsSink& sink, LANGID uiLanguage) {
     LOGFONTA font = {};
-    if (!page.m_exampleFont.GetLogFont(&font)) return;
+    if (!page.m_exampleFont || !page.m_exampleFont->GetLogFont(&font)) return;
 
     // The whole LOGFONT goes to the daemon; byte fields widen to numbers.
     sink.Set(store::kOsdHeight, static_cast<DWORD>(font.lfHeight));

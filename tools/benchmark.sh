@@ -1,7 +1,8 @@
 #!/bin/sh
 # Times the wizard's start and memory against a bare Wizard97 program (the
 # floor), one Save pass, the Customize Keys page's first showing and its files
-# tree opening a folder of 5 000 files, under Wine, and prints the figures and ratios.
+# tree opening a folder of 5 000 files, and the On-Screen Display page's face
+# list and example refresh, under Wine, and prints the figures and ratios.
 # With --floor-vs-floor it measures the floor against itself, a check of the
 # benchmark (the ratios should be near 1).
 set -e
@@ -54,3 +55,5 @@ wine "$top/build/win64/tests/RavlenBench.exe" \
     --floor "$(dos "$top/build/win64/tests/BareWizard.exe")" \
     --program "$(dos "$measured")" \
     --save-pass "$(dos "$top/build/win64/tests/save_pass_bench.exe")" </dev/null
+# The On-Screen Display page's face list and example, with the prefix's fonts.
+wine "$top/build/win64/tests/osd_bench.exe" </dev/null

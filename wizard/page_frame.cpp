@@ -146,13 +146,18 @@ bool CPageFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 
 void CPageFrame::Paint() {
     CPaintDC dc(m_hWnd);
-    if (HighContrast()) return;  // the system's colours show
+    // In high contrast the system's colours show instead of the picture.
+    if (!HighContrast()) PaintBackground(dc.get());
+    PaintOver(dc.get());
+}
+
+void CPageFrame::PaintBackground(HDC dc) {
     CBitmap picture;
     if (!picture.LoadBitmap(AfxGetInstanceHandle(), BackgroundId())) return;
     const SIZE size = picture.GetSize();
-    CMemoryDC memory(dc.get());
+    CMemoryDC memory(dc);
     CSelectObject select(memory.get(), picture.GetSafeHandle());
-    ::BitBlt(dc.get(), 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
+    ::BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
 }
 
 HBRUSH CPageFrame::OnCtlColor(HDC dc, HWND control, UINT type, HBRUSH defaultBrush) {

@@ -33,6 +33,8 @@ protected:
     virtual bool StripActive() const { return true; }
     // The picture painted behind the controls.
     virtual UINT BackgroundId() const { return m_backgroundId; }
+    // What a page draws over its background at each paint (in both modes).
+    virtual void PaintOver(HDC) {}
     // A page's own static colours; true when it set the text colour of id.
     virtual bool OwnStaticColor(HDC, int /*id*/) { return false; }
 
@@ -56,6 +58,7 @@ private:
     void ScaleToReferenceUnits();
     void RecordHotSpots();
     void Paint();
+    void PaintBackground(HDC dc);
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type, HBRUSH defaultBrush);
     bool OnSetCursor();
     bool OnStripClick();

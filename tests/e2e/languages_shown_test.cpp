@@ -24,27 +24,7 @@ using languages::LanguageTag;
 constexpr WORD kPageDialogs[wizard::kPageCount] = {IDD_WELCOME,     IDD_INTERNET_NAV, IDD_LUMORA, IDD_CUSTOMIZE_KEYS,
                                                    IDD_PRINT_LABEL, IDD_OSD,          IDD_SUMMARY};
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
-// What the window shows, read as Unicode so that no code page stands between.
-std::string ShownText(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                             5000, &copied)) {
-        return {};
-    }
-    text.resize(copied < length ? copied : length);
-    return Utf8(text);
-}
+using driver::ShownText;
 
 std::string RightTrimmed(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();

@@ -10,7 +10,7 @@
 namespace {
 
 // A body control of each page: one that takes the body font.
-constexpr std::array<int, wizard::kPageCount> kBodyControl = {1002, 1080, 1013, 1048, 1024, 1049, 2135};
+constexpr std::array<int, wizard::kPageCount> kBodyControl = {1002, 1080, 1013, 1048, 1024, 1049, 1145};
 
 struct Expected {
     LONG height;

@@ -43,3 +43,13 @@ double ShareOfPixels(HWND window, const std::function<bool(COLORREF)>& test) {
 }
 
 bool IsDark(COLORREF colour) { return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 240; }
+
+COLORREF PixelAt(HWND window, POINT client) {
+    POINT screen = client;
+    if (!ClientToScreen(window, &screen)) return CLR_INVALID;
+    HDC dc = GetDC(nullptr);
+    if (!dc) return CLR_INVALID;
+    const COLORREF pixel = GetPixel(dc, screen.x, screen.y);
+    ReleaseDC(nullptr, dc);
+    return pixel;
+}

@@ -11,3 +11,7 @@ double ShareOfPixels(HWND window, const std::function<bool(COLORREF)>& test);
 
 // A pixel as dark as the title band of the page pictures.
 bool IsDark(COLORREF colour);
+
+// The screen's pixel at a point of window's client area; CLR_INVALID when it
+// cannot be read.
+COLORREF PixelAt(HWND window, POINT client);

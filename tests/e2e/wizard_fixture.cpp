@@ -50,7 +50,12 @@ bool WizardTest::WaitForPage(int index) {
 
 bool WizardTest::Next() {
     const int from = PageIndex();
-    ClickWithMouse(Button(wizard::kNext));
+    HWND next = Button(wizard::kNext);
+    if (!driver::WaitUntil([&] { return driver::IsVisible(next) && driver::IsEnabled(next); }, driver::kWaitMs,
+                           "the Next button")) {
+        return false;
+    }
+    ClickWithMouse(next);
     return WaitForPage(from + 1);
 }
 
@@ -73,4 +78,11 @@ bool WizardTest::FinishWithMouse() {
     return WaitForWizardExit("Finish");
 }
 
-void WizardTest::ClickWithMouse(HWND control) { driver::ClickAt(control, driver::CentreOf(control)); }
+// The wizard buttons are set by posted messages, and Wine's sheet disables all
+// three before it enables the ones asked for: a click whose press and release
+// fall on either side of that is lost. So a click waits until the sheet has
+// handled what it was sent and posted (two round trips, and no paint pending).
+void WizardTest::ClickWithMouse(HWND control) {
+    driver::WaitUntilPainted(sheet_, driver::kWaitMs);
+    driver::ClickAt(control, driver::CentreOf(control));
+}

@@ -1,4 +1,5 @@
 #include "key_assignment.h"
+#include "osd_published.h"
 #include "save_pass.h"
 #include "save_steps.h"
 #include "save_recorder.h"
@@ -12,8 +13,9 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-// A sheet as Finish finds it after the user went through every page.
-void ChooseEverything(CPSheet& sheet, BYTE charSet) {
+// A sheet as Finish finds it after the user went through every page; font
+// stands for the Example font, with a field of its own in every value.
+void ChooseEverything(CPSheet& sheet, CFont& exampleFont, BYTE charSet) {
     sheet.m_internetNav.m_enabled = 0;
     sheet.m_lumora.m_enabled = 1;
     sheet.m_printLabel.m_enabled = 1;
@@ -27,7 +29,8 @@ void ChooseEverything(CPSheet& sheet, BYTE charSet) {
     font.lfQuality = 2;
     font.lfPitchAndFamily = 34;
     std::strcpy(font.lfFaceName, "Courier New");
-    ASSERT_TRUE(osd.m_exampleFont.CreateFontIndirect(font));
+    ASSERT_TRUE(exampleFont.CreateFontIndirect(font));
+    osd.m_exampleFont = &exampleFont;
     osd.m_pointSize = 28;
     osd.m_color = 0x0000FF;  // pure red
     osd.m_colorIndex = 9;
@@ -74,7 +77,8 @@ Log Join(Log a, const Log& b) {
 
 TEST(SavePass, WritesEveryValueInOrderThenNotifiesTheDaemon) {
     CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    ChooseEverything(sheet, RUSSIAN_CHARSET);
+    CFont font;
+    ChooseEverything(sheet, font, RUSSIAN_CHARSET);
     SaveRecorder running(true);
     RunSavePass(sheet, running, running, 1033);
     EXPECT_EQ(running.log, Join(Join(Join(OsdValues("204"), kEnableValues), {"post 1840"}),
@@ -88,7 +92,8 @@ TEST(SavePass, WritesEveryValueInOrderThenNotifiesTheDaemon) {
 
 TEST(SavePass, JapaneseUsersGetTheShiftJisCharset) {
     CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    ChooseEverything(sheet, ANSI_CHARSET);
+    CFont font;
+    ChooseEverything(sheet, font, ANSI_CHARSET);
     SaveRecorder japanese(false);
     SaveOsdSettings(sheet.m_osd, japanese, 1041);
     EXPECT_EQ(japanese.log, OsdValues("128"));
@@ -96,6 +101,59 @@ TEST(SavePass, JapaneseUsersGetTheShiftJisCharset) {
     SaveRecorder german(false);
     SaveOsdSettings(sheet.m_osd, german, 1031);
     EXPECT_EQ(german.log, OsdValues("0"));
+}
+
+TEST(SavePass, OsdValuesComeFromTheRealExampleFont) {
+    // The Example font as the page makes it: only the face and the size chosen.
+    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
+    CPPageOSD& osd = sheet.m_osd;
+    EXPECT_EQ(MakeExampleFont(ExampleFont(), "Courier New", 28), 280);
+    osd.m_exampleFont = &ExampleFont();
+    osd.m_pointSize = 28;
+    osd.m_colorIndex = 15;
+    osd.m_color = 0xFFFFFF;
+    osd.m_fontIndex = 2;
+    osd.m_sizeIndex = 4;
+
+    // 28 points at the screen's 96 dots per inch: 37.33 pixels, stored negative.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const LONG height = -MulDiv(dpi, 280, 720);
+    if (dpi == 96) {
+        EXPECT_EQ(height, -37);
+    }
+    const Log expected = {"number OSD\\Height=" + std::to_string(static_cast<DWORD>(height)),
+                          "number OSD\\SelSize=28",
+                          "number OSD\\Weight=0",
+                          "number OSD\\Width=0",
+                          "number OSD\\Esc=0",
+                          "number OSD\\Orient=0",
+                          "number OSD\\Italic=0",
+                          "number OSD\\Underline=0",
+                          "number OSD\\StrikeOut=0",
+                          "number OSD\\OutPrec=0",
+                          "number OSD\\ClipPrec=0",
+                          "number OSD\\Quality=0",
+                          "number OSD\\Pitch&Family=0",
+                          "string OSD\\FaceName=Courier New",
+                          "number OSD\\CharSet=0",
+                          "number OSD\\Color=16777215",
+                          "number OSD\\ColorIndex=15",
+                          "number OSD\\FontIndex=2",
+                          "number OSD\\SizeIndex=4",
+                          "number OSD\\Duration=1200",
+                          "number OSD\\UserChanged=1"};
+    SaveRecorder german(false);
+    SaveOsdSettings(osd, german, 1031);
+    EXPECT_EQ(german.log, expected);
+
+    // A refresh replaces the font the one object holds: 72 points is 720 tenths.
+    EXPECT_EQ(MakeExampleFont(ExampleFont(), "Courier New", 72), 720);
+    LOGFONTA large = {};
+    ASSERT_TRUE(ExampleFont().GetLogFont(&large));
+    EXPECT_EQ(large.lfHeight, -MulDiv(dpi, 720, 720));
+    ExampleFont().DeleteObject();
 }
 
 TEST(SavePass, PagesNeverShownWriteNothing) {
@@ -152,7 +210,8 @@ TEST(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
     std::strcpy(reinterpret_cast<char*>(g_keys[6].currentCommand), "C:\\nameless.exe");
 
     CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    ChooseEverything(sheet, RUSSIAN_CHARSET);
+    CFont font;
+    ChooseEverything(sheet, font, RUSSIAN_CHARSET);
     const Log keyValues = {"string Buttons\\Aux2\\DisplayName=Notes",   "string Buttons\\Aux2\\ActionParam1=-n",
                            "string Buttons\\Aux2\\ActionCommand=C:\\notes.exe", "number Buttons\\Aux2\\ActionType=1",
                            "string Buttons\\Aux5\\DisplayName=Computer", "string Buttons\\Aux5\\ActionParam1=",

@@ -14,7 +14,7 @@ namespace {
 constexpr char kBenchRoot[] = "Software\\RavlenBench\\SavePass";
 constexpr int kRuns = 100;
 
-void ChooseEverything(CPSheet& sheet) {
+void ChooseEverything(CPSheet& sheet, CFont& exampleFont) {
     sheet.m_internetNav.m_enabled = 1;
     sheet.m_lumora.m_enabled = 1;
     sheet.m_printLabel.m_enabled = 0;
@@ -23,7 +23,8 @@ void ChooseEverything(CPSheet& sheet) {
     font.lfHeight = -37;
     font.lfWeight = FW_BOLD;
     std::strcpy(font.lfFaceName, "Arial");
-    sheet.m_osd.m_exampleFont.CreateFontIndirect(font);
+    exampleFont.CreateFontIndirect(font);
+    sheet.m_osd.m_exampleFont = &exampleFont;
     sheet.m_osd.m_pointSize = 28;
     sheet.m_osd.m_color = 0x00FF00;
     sheet.m_osd.m_colorIndex = 10;
@@ -39,7 +40,8 @@ void ChooseEverything(CPSheet& sheet) {
 int main() {
     Reg_InitProfile(kBenchRoot, "");
     CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    ChooseEverything(sheet);
+    CFont exampleFont;
+    ChooseEverything(sheet, exampleFont);
     ProfileSink sink;
     SystemDaemonLink daemon;
 

@@ -1,6 +1,7 @@
 // The end-to-end driver, all in one include.
 #pragma once
 
+#include "combo_query.h"
 #include "input.h"
 #include "process.h"
 #include "registry_view.h"

@@ -29,6 +29,11 @@ HWND WaitForControl(HWND parent, int id, DWORD timeoutMs);
 
 std::string ClassName(HWND window);
 std::string Text(HWND window);
+// What the window shows, read as Unicode and given as UTF-8, so that no code
+// page stands between the program's language and the test's.
+std::string ShownText(HWND window);
+// UTF-16 as UTF-8.
+std::string Utf8(const std::wstring& text);
 bool IsVisible(HWND window);
 bool IsEnabled(HWND window);
 // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.

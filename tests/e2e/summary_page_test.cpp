@@ -1,0 +1,176 @@
+// The Summary page in the running wizard: the choices of this run where there
+// are any, the store where not, in the language the wizard runs in.
+#include "built_program.h"
+#include "osd_summary_fixture.h"
+
+#include <map>
+
+using namespace osd;
+using languages::BuiltProgram;
+
+namespace {
+
+constexpr POINT kSwatchInside = {654, 348};
+constexpr POINT kSwatchFrame = {650, 344};
+
+}  // namespace
+
+class SummaryTest : public OsdSummaryTest {
+protected:
+    std::string String(UINT id) const { return program_.String(id, language_).value_or("(missing string)"); }
+    // The template text of a Summary control in the run's language.
+    std::string TemplateText(int id) const {
+        const LANGID language = program_.Has(RT_DIALOG, IDD_SUMMARY, language_) ? language_ : languages::kEnglish;
+        const auto dialog = program_.Dialog(IDD_SUMMARY, language);
+        const auto* item = dialog ? dialog->Find(id) : nullptr;
+        return item ? item->text.name : "(missing control)";
+    }
+    std::string Shown(int id) const { return driver::ShownText(Control(id)); }
+    COLORREF Swatch() const { return PixelAt(ShownPage(), kSwatchInside); }
+
+    void ExpectKeyNames(const std::map<int, std::string>& stored) {
+        for (int k = 0; k < 7; ++k) {
+            const auto found = stored.find(k);
+            const std::string expected = found != stored.end() ? found->second : String(IDS_KEY1_NAME + k);
+            EXPECT_EQ(Shown(IDC_SUMMARY_KEY1_NAME + k), expected) << "key " << k + 1;
+        }
+    }
+    void ExpectExample(const std::string& face, int points) {
+        EXPECT_EQ(Shown(IDC_SUMMARY_OSD_SAMPLE), face);
+        if (const auto font = probe_.ControlFont(IDC_SUMMARY_OSD_SAMPLE)) {
+            EXPECT_STREQ(font->lfFaceName, face.c_str());
+            EXPECT_EQ(font->lfHeight, PixelHeight(points)) << Describe(*font);
+        }
+    }
+
+    BuiltProgram program_;
+    LANGID language_ = GetUserDefaultUILanguage();
+};
+
+TEST_F(SummaryTest, ThroughTheStripOnAnEmptyProfile) {
+    ASSERT_TRUE(program_);
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(WaitForPage(1));
+    ASSERT_TRUE(Painted());
+    HWND summaryLabel = Label(kSummaryPage - 1);
+    driver::ClickAt(summaryLabel, driver::CentreOf(summaryLabel));
+    ASSERT_TRUE(WaitForPage(kSummaryPage));
+    ASSERT_TRUE(Painted());
+    driver::SaveScreenshot("summary-empty-profile-" + languages::LanguageTag(language_), sheet_);
+
+    EXPECT_EQ(Shown(IDC_SUMMARY_INAV), String(IDS_ENABLE));
+    EXPECT_EQ(Shown(IDC_SUMMARY_LUMORA), String(IDS_ENABLE));
+    EXPECT_EQ(Shown(IDC_SUMMARY_PRINT), String(IDS_NO));
+    ExpectKeyNames({});
+    ExpectExample("Arial", 28);
+    EXPECT_EQ(Shown(IDC_SUMMARY_OSD_SIZE), TemplateText(IDC_SUMMARY_OSD_SIZE) + "28");
+    EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_SHOW_TRAY_ICON));
+    EXPECT_EQ(Swatch(), kGreen) << "the colour sample";
+    EXPECT_EQ(PixelAt(ShownPage(), kSwatchFrame), kBlack) << "its one-pixel frame";
+
+    // The summary lines in the bold large label font, whatever the mode.
+    for (int id = IDC_SUMMARY_INAV; id <= IDC_SUMMARY_TRAY; ++id) {
+        if (const auto font = probe_.ControlFont(id)) {
+            EXPECT_EQ(font->lfWeight, FW_BOLD) << "control " << id;
+            EXPECT_EQ(font->lfHeight, -15) << "control " << id;
+        }
+    }
+    EXPECT_TRUE(driver::IsVisible(Button(wizard::kFinish)));
+    EXPECT_FALSE(driver::IsVisible(Button(wizard::kNext)));
+}
+
+TEST_F(SummaryTest, StoredValuesShowWhenNothingWasChosenInThisRun) {
+    ASSERT_TRUE(program_);
+    ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 0));
+    ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 1));
+    ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
+    ASSERT_TRUE(SetProfileString("Buttons\\Aux3", "DisplayName", "Notes"));
+    ASSERT_TRUE(SetProfileNumber("SysTrayIcon", "Hide", 1));
+    ASSERT_TRUE(SetProfileString("OSD", "FaceName", "Courier New"));
+    // As Finish stores it: the pixel height of 72 points, negative.
+    ASSERT_TRUE(SetProfileNumber("OSD", "Height", static_cast<DWORD>(PixelHeight(72))));
+    ASSERT_TRUE(SetProfileNumber("OSD", "SelSize", 72));
+    ASSERT_TRUE(SetProfileNumber("OSD", "Color", 0xFFFFFF));
+    const auto before = Profile();
+
+    ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(ShowPage(kSummaryPage));
+    ASSERT_TRUE(Painted());
+    EXPECT_EQ(Shown(IDC_SUMMARY_INAV), String(IDS_DISABLE));
+    EXPECT_EQ(Shown(IDC_SUMMARY_LUMORA), String(IDS_ENABLE));
+    EXPECT_EQ(Shown(IDC_SUMMARY_PRINT), String(IDS_YES));
+    ExpectKeyNames({{2, "Notes"}});
+    ExpectExample("Courier New", 72);
+    EXPECT_EQ(Shown(IDC_SUMMARY_OSD_SIZE), TemplateText(IDC_SUMMARY_OSD_SIZE) + "72");
+    EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_HIDE_TRAY_ICON));
+    EXPECT_EQ(Swatch(), kWhite);
+    HWND example = Control(IDC_SUMMARY_OSD_SAMPLE);
+    EXPECT_GT(ShareOf(example, kBlack), 0.05) << "white on a black band";
+    EXPECT_GT(ShareOf(example, kWhite), 0.0);
+
+    // The page writes nothing of its own: the On-Screen Display page was never shown.
+    ASSERT_TRUE(Finish());
+    const auto after = Profile();
+    for (const auto& [name, value] : after) {
+        if (name.rfind("OSD\\", 0) == 0 || name.rfind("SysTrayIcon\\", 0) == 0) {
+            EXPECT_TRUE(before.count(name) && before.at(name) == value) << name << " was written";
+        }
+    }
+}
+
+TEST_F(SummaryTest, TheOsdPagesChoicesWinOverTheStore) {
+    ASSERT_TRUE(program_);
+    ASSERT_TRUE(SetProfileNumber("OSD", "Color", 0x0000FF));
+    ASSERT_TRUE(SetProfileNumber("OSD", "SelSize", 12));
+    ASSERT_TRUE(SetProfileString("OSD", "FaceName", "Courier New"));
+    ASSERT_TRUE(ShowOsdPage());
+    HWND faces = Control(IDC_OSD_FONT_COMBO);
+    const std::string face = driver::ComboItemText(faces, driver::ComboSelection(faces));
+
+    // Black is a colour the user can choose, and the Summary shows it so.
+    ASSERT_TRUE(driver::ChooseComboItem(Control(IDC_OSD_COLOR_COMBO), 0));
+    ASSERT_TRUE(driver::ChooseComboItem(Control(IDC_OSD_SIZE_COMBO), 7));
+    ClickWithMouse(Control(IDC_TRAY_HIDE));
+    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(WaitForPage(kSummaryPage));
+    ASSERT_TRUE(Painted());
+    EXPECT_EQ(Swatch(), kBlack);
+    ExpectExample(face, 72);
+    EXPECT_GT(ShareOf(Control(IDC_SUMMARY_OSD_SAMPLE), kBlack), 0.0) << "black text";
+    EXPECT_EQ(Shown(IDC_SUMMARY_OSD_SIZE), TemplateText(IDC_SUMMARY_OSD_SIZE) + "72");
+    EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_HIDE_TRAY_ICON));
+
+    // Back, white, and forward again: each activation shows the new choice.
+    ASSERT_TRUE(ClickWhenEnabled(wizard::kBack));
+    ASSERT_TRUE(WaitForPage(kOsdPage));
+    ASSERT_TRUE(driver::ChooseComboItem(Control(IDC_OSD_COLOR_COMBO), kWhiteIndex));
+    ClickWithMouse(Control(IDC_TRAY_SHOW));
+    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(WaitForPage(kSummaryPage));
+    ASSERT_TRUE(Painted());
+    driver::SaveScreenshot("summary-white-" + languages::LanguageTag(language_), sheet_);
+    EXPECT_EQ(Swatch(), kWhite);
+    EXPECT_GT(ShareOf(Control(IDC_SUMMARY_OSD_SAMPLE), kBlack), 0.05) << "white on a black band";
+    EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_SHOW_TRAY_ICON));
+}
+
+// Both pages as a person sees them, in the run's language, normal and in high contrast.
+TEST_F(SummaryTest, ScreenshotsOfBothPages) {
+    ASSERT_TRUE(StartHighContrastWizard());
+    const std::string language = languages::LanguageTag(language_);
+    for (bool high : {false, true}) {
+        if (high) {
+            ASSERT_TRUE(SetHighContrast(true));
+        }
+        const std::string mode = high ? "-high-contrast" : "-normal";
+        ASSERT_TRUE(ShowPage(kOsdPage));
+        ASSERT_TRUE(Painted());
+        ASSERT_TRUE(driver::SaveScreenshot("osd-" + language + mode, sheet_));
+        ASSERT_TRUE(ShowPage(kSummaryPage));
+        ASSERT_TRUE(Painted());
+        ASSERT_TRUE(driver::SaveScreenshot("summary-" + language + mode, sheet_));
+        // The sample is drawn in both modes.
+        EXPECT_EQ(Swatch(), kGreen) << mode;
+    }
+}

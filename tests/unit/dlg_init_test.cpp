@@ -1,0 +1,90 @@
+// A dialog's initialisation data added to its lists, and data that is cut
+// short or malformed adding only what is whole.
+#include "dlg_init.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kCombo = 1030;
+
+class Bytes {
+public:
+    Bytes& Word(WORD value) { return Raw(&value, sizeof value); }
+    Bytes& Dword(DWORD value) { return Raw(&value, sizeof value); }
+    Bytes& Entry(WORD control, WORD message, const std::string& text) {
+        Word(control).Word(message).Dword(static_cast<DWORD>(text.size() + 1));
+        return Raw(text.c_str(), text.size() + 1);
+    }
+    Bytes& Raw(const void* data, size_t size) {
+        const auto* bytes = static_cast<const BYTE*>(data);
+        for (size_t i = 0; i < size; ++i) data_.push_back(bytes[i]);
+        return *this;
+    }
+    const BYTE* data() const { return data_.data(); }
+    DWORD size() const { return static_cast<DWORD>(data_.size()); }
+
+private:
+    std::vector<BYTE> data_;
+};
+
+class DlgInitTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+        combo_ = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 100, parent_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCombo)), nullptr, nullptr);
+        ASSERT_NE(combo_, nullptr);
+    }
+    void TearDown() override { DestroyWindow(parent_); }
+
+    std::vector<std::string> Items() const {
+        std::vector<std::string> items;
+        const int count = static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[64] = {};
+            SendMessageA(combo_, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            items.push_back(text);
+        }
+        return items;
+    }
+
+    HWND parent_ = nullptr;
+    HWND combo_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DlgInitTest, AddsTheItemsInOrderUpToTheEnd) {
+    Bytes data;
+    data.Entry(kCombo, 0x0403, "12").Entry(kCombo, 0x0403, "14").Entry(kCombo, 0x0403, "72").Word(0);
+    data.Entry(kCombo, 0x0403, "after the end");
+    ExecuteDlgInitData(parent_, data.data(), data.size());
+    EXPECT_EQ(Items(), (std::vector<std::string>{"12", "14", "72"}));
+}
+
+TEST_F(DlgInitTest, DataCutShortAddsOnlyWholeEntries) {
+    Bytes whole;
+    whole.Entry(kCombo, 0x0403, "12").Entry(kCombo, 0x0403, "14");
+    // Cut inside the second entry's text, then inside its header.
+    ExecuteDlgInitData(parent_, whole.data(), whole.size() - 2);
+    EXPECT_EQ(Items(), (std::vector<std::string>{"12"}));
+    SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
+    ExecuteDlgInitData(parent_, whole.data(), 11);
+    EXPECT_EQ(Items(), (std::vector<std::string>{"12"}));
+
+    // A length past the end, a text without its zero, an unknown message.
+    SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
+    Bytes bad;
+    bad.Word(kCombo).Word(0x0403).Dword(3).Raw("abc", 3);
+    bad.Entry(kCombo, 0x1234, "other message");
+    bad.Entry(kCombo, 0x0403, "ok");
+    bad.Word(kCombo).Word(0x0403).Dword(0xFFFFFFF0u).Raw("x", 2);
+    ExecuteDlgInitData(parent_, bad.data(), bad.size());
+    EXPECT_EQ(Items(), (std::vector<std::string>{"ok"}));
+    ExecuteDlgInitData(parent_, nullptr, 100);
+    EXPECT_EQ(Items(), (std::vector<std::string>{"ok"}));
+}
