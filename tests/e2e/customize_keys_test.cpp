@@ -1,6 +1,7 @@
 // The Customize Keys page worked as a person works it: the mouse on the key
 // row, the radios, the trees and the buttons, keys typed into the edits; the
 // result read from the store after Finish.
+#include "key_row.h"
 #include "remote_library.h"
 #include "shell_items.h"
 #include "tree_view.h"
@@ -30,24 +31,6 @@ constexpr int kResetDefaults = 1101;
 constexpr int kMarkedKey1 = 1125;
 constexpr char kScheme[] = "ravlentest";
 constexpr char kSchemeKey[] = "Software\\Classes\\ravlentest";
-
-// The centre of key k's hot spot on the page, in client pixels.
-POINT KeyCentre(int k) {
-    const int lefts[] = {216, 292, 366, 438, 511, 585, 658};
-    return {lefts[k] + 20, 174};
-}
-
-driver::RegistryValue Text(const std::string& text) {
-    driver::RegistryValue value{REG_SZ, std::vector<BYTE>(text.begin(), text.end())};
-    value.data.push_back(0);
-    return value;
-}
-
-driver::RegistryValue Number(DWORD number) {
-    driver::RegistryValue value{REG_DWORD, std::vector<BYTE>(sizeof number)};
-    memcpy(value.data.data(), &number, sizeof number);
-    return value;
-}
 
 std::string Language() {
     char language[8] = {};
@@ -97,7 +80,7 @@ protected:
                                  "control " + std::to_string(id) + " to read \"" + text + "\"");
     }
     void PickKey(int k) {
-        driver::ClickAt(page_, KeyCentre(k));
+        driver::ClickAt(page_, key_row::KeyCentre(k));
         ASSERT_TRUE(WaitFor(kMarkedKey1 + k, true, true, "key " + std::to_string(k + 1) + " marked"));
         ASSERT_TRUE(WaitFor(kRadios[0], true, true, "the function radios"));
     }
@@ -184,10 +167,10 @@ TEST_F(CustomizeKeysTest, LinkOnKeyThreeIsWrittenOnFinish) {
     ClickWithMouse(finish);
     ASSERT_TRUE(WaitForWizardExit("Finish"));
 
-    EXPECT_EQ(KeyValue(2, "DisplayName"), Text("Calculator 2"));
-    EXPECT_EQ(KeyValue(2, "ActionParam1"), Text("/mode \"two words\""));
-    EXPECT_EQ(KeyValue(2, "ActionCommand"), Text(target_));
-    EXPECT_EQ(KeyValue(2, "ActionType"), Number(1));
+    EXPECT_EQ(KeyValue(2, "DisplayName"), driver::SzValue("Calculator 2"));
+    EXPECT_EQ(KeyValue(2, "ActionParam1"), driver::SzValue("/mode \"two words\""));
+    EXPECT_EQ(KeyValue(2, "ActionCommand"), driver::SzValue(target_));
+    EXPECT_EQ(KeyValue(2, "ActionType"), driver::DwordValue(1));
     for (int k : {0, 1, 3, 4, 5, 6}) {
         EXPECT_FALSE(driver::KeyExists(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\Buttons\\Aux" +
                                                               std::to_string(k + 1)))
@@ -319,9 +302,9 @@ TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
     ClickWithMouse(extraFinish);
     ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
     EXPECT_EQ(KeyValue(4, "ActionCommand"), (driver::RegistryValue{REG_BINARY, computerList}));
-    EXPECT_EQ(KeyValue(4, "ActionType"), Number(6));
-    EXPECT_EQ(KeyValue(4, "DisplayName"), Text(computerName));
-    EXPECT_EQ(KeyValue(6, "ActionCommand"), Text("http://example.test/site"));
-    EXPECT_EQ(KeyValue(6, "ActionParam1"), Text(""));
-    EXPECT_EQ(KeyValue(6, "ActionType"), Number(1));
+    EXPECT_EQ(KeyValue(4, "ActionType"), driver::DwordValue(6));
+    EXPECT_EQ(KeyValue(4, "DisplayName"), driver::SzValue(computerName));
+    EXPECT_EQ(KeyValue(6, "ActionCommand"), driver::SzValue("http://example.test/site"));
+    EXPECT_EQ(KeyValue(6, "ActionParam1"), driver::SzValue(""));
+    EXPECT_EQ(KeyValue(6, "ActionType"), driver::DwordValue(1));
 }

@@ -68,16 +68,8 @@ protected:
     RegistryValue Value(int k, const char* name) const {
         return ReadValue(HKEY_CURRENT_USER, Aux(k), name).value_or(RegistryValue{});
     }
-    static RegistryValue Text(const std::string& text) {
-        RegistryValue value{REG_SZ, std::vector<BYTE>(text.begin(), text.end())};
-        value.data.push_back(0);
-        return value;
-    }
-    static RegistryValue Number(DWORD number) {
-        RegistryValue value{REG_DWORD, std::vector<BYTE>(4)};
-        std::memcpy(value.data.data(), &number, 4);
-        return value;
-    }
+    static RegistryValue Text(const std::string& text) { return driver::SzValue(text); }
+    static RegistryValue Number(DWORD number) { return driver::DwordValue(number); }
     static RegistryValue Block(const std::vector<BYTE>& bytes) { return RegistryValue{REG_BINARY, bytes}; }
 };
 

@@ -1,8 +1,21 @@
 #include "registry_view.h"
 
+#include <cstring>
 #include <sstream>
 
 namespace driver {
+
+RegistryValue SzValue(const std::string& text) {
+    RegistryValue value{REG_SZ, std::vector<BYTE>(text.begin(), text.end())};
+    value.data.push_back(0);
+    return value;
+}
+
+RegistryValue DwordValue(DWORD number) {
+    RegistryValue value{REG_DWORD, std::vector<BYTE>(sizeof number)};
+    std::memcpy(value.data.data(), &number, sizeof number);
+    return value;
+}
 namespace {
 
 class Key {

@@ -17,6 +17,11 @@ struct RegistryValue {
     bool operator==(const RegistryValue&) const = default;
 };
 
+// A string value as the registry holds it (with its terminating zero), and a
+// 32-bit number.
+RegistryValue SzValue(const std::string& text);
+RegistryValue DwordValue(DWORD number);
+
 // Every value under root\path and its subkeys, keyed by "sub\key\\name".
 // An absent key gives an empty map.
 using RegistrySnapshot = std::map<std::string, RegistryValue>;

@@ -1,0 +1,152 @@
+// One whole walk through the wizard in English, as a person makes it, with the
+// daemon stand-in running: every page by Next, a choice changed on each, a key
+// assigned, a label printed, Finish. Then the whole profile, value by value
+// and type by type, and the daemon's log. Its screenshots of the Welcome, the
+// Customize Keys and the Summary pages are the ones the README shows.
+#include "feature_page_fixture.h"
+#include "key_row.h"
+#include "osd_summary_fixture.h"
+#include "printed_label.h"
+#include "shell_items.h"
+#include "tree_view.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kOsdDisable = 1027;
+constexpr int kFontCombo = 1029;
+constexpr int kSummaryKeyName1 = 1145;
+
+}  // namespace
+
+class WholeWalkTest : public FeaturePageTest {
+protected:
+    void SetUp() override {
+        FeaturePageTest::SetUp();
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        linkPath_ = driver::SpecialFolderPath(CSIDL_COMMON_STARTMENU) + "\\Notepad.lnk";
+        target_ = driver::BinPath("DormexDaemon.exe");
+        ASSERT_TRUE(driver::MakeShellLink(linkPath_, target_.c_str(), "/mode \"two words\""));
+    }
+    void TearDown() override {
+        FeaturePageTest::TearDown();
+        DeleteFileA(linkPath_.c_str());
+        CoUninitialize();
+    }
+    bool WaitFor(int id, const std::string& what) {
+        return driver::WaitUntil([&] { return Shown(id) && Enabled(id); }, driver::kWaitMs, what);
+    }
+
+    // Key 3 gets the all-users program "Notepad", applied with its own name.
+    void AssignKeyThree() {
+        driver::ClickAt(ShownPage(), key_row::KeyCentre(2));
+        ASSERT_TRUE(WaitFor(key_row::kMarkedKey1 + 2, "key 3 marked"));
+        ASSERT_TRUE(WaitFor(key_row::kAllProgramsRadio, "the function radios"));
+        Click(key_row::kAllProgramsRadio);
+        ASSERT_TRUE(WaitFor(key_row::kAllProgramsTree, "the all-users programs tree"));
+        HWND tree = Control(key_row::kAllProgramsTree);
+        HTREEITEM link = driver::FindTreeItem(tree, TVI_ROOT, "Notepad");
+        ASSERT_TRUE(link) << "the Start menu of all users lists the link";
+        ASSERT_TRUE(driver::ClickTreeItem(tree, link));
+        ASSERT_TRUE(WaitFor(key_row::kApply, "Apply, enabled by the link's name in the label"));
+        Click(key_row::kApply);
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(key_row::kKeyName1 + 2)) == "Notepad"; },
+                                      driver::kWaitMs, "the applied name over key 3"));
+    }
+
+    std::string linkPath_;
+    std::string target_;
+};
+
+TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
+    // The keys start switched off, so that turning them on is this walk's choice there.
+    ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
+    driver::Process daemon = driver::Process::Start(driver::BinPath("DormexDaemon.exe"));
+    ASSERT_NE(driver::WaitForWindow(DaemonWindow(), driver::kWaitMs), nullptr);
+    ASSERT_TRUE(StartWizard());
+    driver::SaveScreenshot("walk-0-welcome", sheet_);
+    ASSERT_TRUE(Next());
+
+    Click(feature::kINavDisable);
+    ASSERT_TRUE(WaitForOffered("Back Next"));
+    ASSERT_TRUE(Next());
+
+    ASSERT_TRUE(WaitForOffered("Back Finish"));
+    Click(feature::kLumoraEnable);
+    ASSERT_TRUE(WaitForOffered("Back Next"));
+    ASSERT_TRUE(Next());
+
+    AssignKeyThree();
+    driver::SaveScreenshot("walk-3-customize-keys", sheet_);
+    ASSERT_TRUE(Next());
+
+    Click(feature::kPrint);
+    Click(feature::kWhiteOnBlack);
+    ASSERT_TRUE(WaitForOffered("Back Next"));
+    const FILETIME beforePrint = label_test::Now();
+    ClickWithMouse(Button(wizard::kNext));
+    ASSERT_TRUE(AnswerPrintDialog(IDOK));
+    ASSERT_TRUE(WaitForPage(osd::kOsdPage));
+    const auto pdfs = label_test::WaitForPdfs(beforePrint, 1, 20000);
+    ASSERT_EQ(pdfs.size(), 1u) << "one label printed";
+    const auto words = label_test::Words(pdfs[0]);
+    EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const auto& word) { return word.text == "Notepad"; }))
+        << "the label carries the applied name";
+
+    const int face = osd::FirstArial(Control(kFontCombo));
+    ASSERT_GE(face, 0) << "the face list has an \"Arial\" face";
+    const std::string faceName = driver::ComboItemText(Control(kFontCombo), face);
+    Click(kOsdDisable);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !Enabled(kFontCombo); }, driver::kWaitMs, "the face list greyed"));
+    ASSERT_TRUE(Next());
+
+    EXPECT_EQ(driver::Text(Control(kSummaryKeyName1 + 2)), "Notepad");
+    driver::SaveScreenshot("walk-6-summary", sheet_);
+    ASSERT_TRUE(FinishWithMouse());
+
+    using driver::DwordValue;
+    using driver::SzValue;
+    const driver::RegistrySnapshot expected = {
+        {"Buttons\\", {}},
+        {"Buttons\\INavEnable", DwordValue(0)},
+        {"Buttons\\LumoraEnable", DwordValue(1)},
+        {"Buttons\\PrintEnable", DwordValue(1)},
+        {"Buttons\\PrintSubRadioBtns", DwordValue(0)},
+        {"Buttons\\OSDEnable", DwordValue(0)},
+        {"Buttons\\Aux3\\", {}},
+        {"Buttons\\Aux3\\DisplayName", SzValue("Notepad")},
+        {"Buttons\\Aux3\\ActionParam1", SzValue("/mode \"two words\"")},
+        {"Buttons\\Aux3\\ActionCommand", SzValue(target_)},
+        {"Buttons\\Aux3\\ActionType", DwordValue(1)},
+        {"OSD\\", {}},
+        {"OSD\\Height", DwordValue(static_cast<DWORD>(osd::PixelHeight(28)))},
+        {"OSD\\SelSize", DwordValue(28)},
+        {"OSD\\Weight", DwordValue(0)},
+        {"OSD\\Width", DwordValue(0)},
+        {"OSD\\Esc", DwordValue(0)},
+        {"OSD\\Orient", DwordValue(0)},
+        {"OSD\\Italic", DwordValue(0)},
+        {"OSD\\Underline", DwordValue(0)},
+        {"OSD\\StrikeOut", DwordValue(0)},
+        {"OSD\\OutPrec", DwordValue(0)},
+        {"OSD\\ClipPrec", DwordValue(0)},
+        {"OSD\\Quality", DwordValue(0)},
+        {"OSD\\Pitch&Family", DwordValue(0)},
+        {"OSD\\FaceName", SzValue(faceName)},
+        {"OSD\\CharSet", DwordValue(0)},
+        {"OSD\\Color", DwordValue(0x00FF00)},
+        {"OSD\\ColorIndex", DwordValue(10)},
+        {"OSD\\FontIndex", DwordValue(static_cast<DWORD>(face))},
+        {"OSD\\SizeIndex", DwordValue(4)},
+        {"OSD\\Duration", DwordValue(1200)},
+        {"OSD\\UserChanged", DwordValue(1)},
+        {"SysTrayIcon\\", {}},
+        {"SysTrayIcon\\Hide", DwordValue(0)},
+    };
+    EXPECT_EQ(Profile(), expected) << "the profile after Finish:\n" << driver::Describe(Profile());
+    EXPECT_EQ(driver::WaitForLines(logPath_, 3, driver::kWaitMs), (std::vector<std::string>{"start", "1840", "1841"}));
+}
