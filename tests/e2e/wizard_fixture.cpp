@@ -18,8 +18,13 @@ void WizardTest::TearDown() {
     DeleteFileA(logPath_.c_str());
 }
 
+// A daemon is asked to close as its user would; one that the wizard has only
+// just started may not be listening yet, and what a test leaves must not
+// reach the next one, so what is left after a while is ended.
 void WizardTest::StopDaemons() {
     for (HWND window : driver::TopLevelWindows(DaemonWindow())) PostMessageA(window, WM_CLOSE, 0, 0);
+    for (int waited = 0; waited < 3000 && !driver::TopLevelWindows(DaemonWindow()).empty(); waited += 50) Sleep(50);
+    driver::KillProcessesNamed("DormexDaemon.exe");
     driver::WaitForNoWindow(DaemonWindow(), driver::kWaitMs);
 }
 
