@@ -70,10 +70,13 @@ protected:
     }
     HWND Control(int id) const { return GetDlgItem(page_, id); }
     bool Painted() const { return driver::WaitUntilPainted(sheet_, driver::kWaitMs); }
+    // A control's state shows while the handler that set it may still run;
+    // once it shows, the page is let finish (Painted) before the test reads on.
     bool WaitFor(int id, bool visible, bool enabled, const std::string& what) {
         return driver::WaitUntil(
-            [&] { return driver::IsVisible(Control(id)) == visible && driver::IsEnabled(Control(id)) == enabled; },
-            driver::kWaitMs, what);
+                   [&] { return driver::IsVisible(Control(id)) == visible && driver::IsEnabled(Control(id)) == enabled; },
+                   driver::kWaitMs, what) &&
+               Painted();
     }
     bool WaitForText(int id, const std::string& text) {
         return driver::WaitUntil([&] { return driver::Text(Control(id)) == text; }, driver::kWaitMs,

@@ -37,8 +37,10 @@ protected:
         DeleteFileA(linkPath_.c_str());
         CoUninitialize();
     }
+    // Once the control shows, the handler that showed it is let finish.
     bool WaitFor(int id, const std::string& what) {
-        return driver::WaitUntil([&] { return Shown(id) && Enabled(id); }, driver::kWaitMs, what);
+        return driver::WaitUntil([&] { return Shown(id) && Enabled(id); }, driver::kWaitMs, what) &&
+               driver::WaitUntilPainted(sheet_, driver::kWaitMs);
     }
 
     // Key 3 gets the all-users program "Notepad", applied with its own name.
