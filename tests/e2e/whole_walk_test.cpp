@@ -20,6 +20,7 @@ namespace {
 constexpr int kOsdDisable = 1027;
 constexpr int kFontCombo = 1029;
 constexpr int kSummaryKeyName1 = 1145;
+constexpr int kSummaryInternetNav = 2135;  // then the Lumora Keys and the print choice
 
 }  // namespace
 
@@ -65,7 +66,9 @@ protected:
 };
 
 TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
-    // The keys start switched off, so that turning them on is this walk's choice there.
+    // The store holds the other answers, so that the Summary shows the walk's
+    // choices over them: the Internet Navigation keys on, the Lumora Keys off.
+    ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 1));
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
     driver::Process daemon = driver::Process::Start(driver::BinPath("DormexDaemon.exe"));
     ASSERT_NE(driver::WaitForWindow(DaemonWindow(), driver::kWaitMs), nullptr);
@@ -106,6 +109,9 @@ TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
     ASSERT_TRUE(driver::WaitUntil([&] { return !Enabled(kFontCombo); }, driver::kWaitMs, "the face list greyed"));
     ASSERT_TRUE(Next());
 
+    EXPECT_EQ(driver::Text(Control(kSummaryInternetNav)), "disable");
+    EXPECT_EQ(driver::Text(Control(kSummaryInternetNav + 1)), "enable") << "the Lumora Keys";
+    EXPECT_EQ(driver::Text(Control(kSummaryInternetNav + 2)), "yes") << "the label printed";
     EXPECT_EQ(driver::Text(Control(kSummaryKeyName1 + 2)), "Notepad");
     driver::SaveScreenshot("walk-6-summary", sheet_);
     ASSERT_TRUE(FinishWithMouse());
