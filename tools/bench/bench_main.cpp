@@ -18,7 +18,7 @@
 namespace {
 
 constexpr double kStartGoal = 1.25;
-constexpr double kMemoryGoal = 2.0;
+constexpr double kMemoryGoal = 1.5;
 
 struct Series {
     Series(std::string roleName, std::string path) : role(std::move(roleName)), program(std::move(path)) {}
