@@ -1,11 +1,16 @@
 // The pages' texts as a reader sees them, measured inside the running wizard
-// with the fonts they are drawn in: in the Latin languages every static text
-// fits its control, and Chinese and Japanese texts come out as glyphs, not
-// as empty boxes. The per-language runs start the wizard in their locales.
+// with the fonts they are drawn in: every static and button text fits its
+// control, and Chinese and Japanese texts come out as glyphs, not as empty
+// boxes. The per-language runs start the wizard in their locales.
+#include "built_program.h"
 #include "page_frame_fixture.h"
 #include "text_probe.h"
 
 #include <cstdio>
+
+// For the screenshots' names, by page index.
+constexpr const char* kPageNames[wizard::kPageCount] = {
+    "welcome", "internet-navigation", "lumora-keys", "customize-keys", "print-label", "osd", "summary"};
 
 class PageTextTest : public PageFrameTest {
 protected:
@@ -14,21 +19,45 @@ protected:
         std::snprintf(language, sizeof language, "%04x", GetUserDefaultUILanguage());
         return language;
     }
+
+    // Starts the wizard and measures every page's texts; with a screenshot
+    // prefix, keeps a picture of each page.
+    void ExpectEveryPageTextToFit(const std::string& screenshotPrefix) {
+        // Without its locale generated, Wine would quietly measure English.
+        ASSERT_EQ(GetUserDefaultUILanguage(), languages::RunLanguage()) << "this run's locale is not the one asked for";
+        ASSERT_TRUE(StartProbedWizard());
+        driver::TextProbe text(probe_);
+        const std::string language = languages::LanguageTag(GetUserDefaultUILanguage());
+        for (int page = 0; page < wizard::kPageCount; ++page) {
+            ASSERT_TRUE(ShowPage(page));
+            driver::WaitUntilPainted(sheet_, driver::kWaitMs);
+            const auto misfits = text.Misfits();
+            ASSERT_TRUE(misfits) << "page " << page;
+            for (const text_probe::Misfit& misfit : *misfits) {
+                ADD_FAILURE() << language << ", page " << page << " (" << kPageNames[page]
+                              << "): " << driver::Describe(misfit);
+            }
+            if (!screenshotPrefix.empty()) {
+                driver::SaveScreenshot(screenshotPrefix + language + "-" + std::to_string(page) + "-" + kPageNames[page],
+                                       sheet_);
+            }
+        }
+    }
 };
 
-TEST_F(PageTextTest, EveryStaticTextOfEveryPageFitsItsControl) {
-    ASSERT_TRUE(StartProbedWizard());
-    driver::TextProbe text(probe_);
-    for (int page = 0; page < wizard::kPageCount; ++page) {
-        ASSERT_TRUE(ShowPage(page));
-        driver::WaitUntilPainted(sheet_, driver::kWaitMs);
-        const auto misfits = text.Misfits();
-        ASSERT_TRUE(misfits) << "page " << page;
-        for (const text_probe::Misfit& misfit : *misfits) {
-            ADD_FAILURE() << "language " << Language() << ", page " << page << ": " << driver::Describe(misfit);
-        }
-        driver::SaveScreenshot("text-" + Language() + "-page-" + std::to_string(page), sheet_);
-    }
+TEST_F(PageTextTest, EveryStaticAndButtonTextOfEveryPageFitsItsControl) { ExpectEveryPageTextToFit("text-"); }
+
+// The Summary shows the other texts of its string table when the stored
+// choices are the other way round: key groups off, a label printed, the tray
+// icon hidden, the largest size.
+TEST_F(PageTextTest, TextsForTheOtherStoredChoicesFitToo) {
+    ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 0));
+    ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
+    ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
+    ASSERT_TRUE(SetProfileNumber("Buttons", "OSDEnable", 0));
+    ASSERT_TRUE(SetProfileNumber("SysTrayIcon", "Hide", 1));
+    ASSERT_TRUE(SetProfileNumber("OSD", "SelSize", 72));
+    ExpectEveryPageTextToFit({});
 }
 
 TEST_F(PageTextTest, ChineseAndJapaneseTitlesAndLabelsDrawAsGlyphs) {
