@@ -41,14 +41,6 @@ const CodePageRun kRuns[] = {
      {1, IDC_INAV_ENABLE, L"\u0130nternet Gezintisi tu\u015Flar\u0131n\u0131 etkinle\u015Ftir"}},
 };
 
-std::string Utf8(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
 // Whether the Western code page (1252) would lose a letter of the text, so
 // that the text can tell a run in the right code page from one in the wrong.
 bool LostInWestern(const wchar_t* text) {
@@ -73,7 +65,7 @@ protected:
         ASSERT_TRUE(ShowPage(shown.page));
         HWND window = shown.id < 0 ? sheet_ : Control(shown.id);
         ASSERT_TRUE(window) << "no such control";
-        const std::string expected = Utf8(shown.text);
+        const std::string expected = driver::Utf8(shown.text);
         EXPECT_EQ(TemplateText(shown, language), expected) << "the template no longer has the text written here";
         EXPECT_EQ(driver::ShownText(window), expected);
     }
@@ -93,7 +85,8 @@ TEST_F(CodePageTextTest, TextsComeBackLetterForLetterThroughTheLanguagesCodePage
     ASSERT_EQ(GetUserDefaultUILanguage(), language) << "this run's locale is not the one asked for";
     EXPECT_EQ(GetACP(), run->codePage) << "the code page for 8-bit text is not the language's";
     for (const ReadBack* shown : {&run->caption, &run->label, &run->radio}) {
-        EXPECT_TRUE(LostInWestern(shown->text)) << "\"" << Utf8(shown->text) << "\" would pass in code page 1252 too";
+        EXPECT_TRUE(LostInWestern(shown->text))
+            << "\"" << driver::Utf8(shown->text) << "\" would pass in code page 1252 too";
     }
 
     ASSERT_TRUE(StartWizard());

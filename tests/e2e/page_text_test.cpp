@@ -38,8 +38,8 @@ protected:
                               << "): " << driver::Describe(misfit);
             }
             if (!screenshotPrefix.empty()) {
-                driver::SaveScreenshot(screenshotPrefix + language + "-" + std::to_string(page) + "-" + kPageNames[page],
-                                       sheet_);
+                const std::string name = language + "-" + std::to_string(page) + "-" + kPageNames[page];
+                driver::SaveScreenshot(screenshotPrefix + name, sheet_);
             }
         }
     }
