@@ -22,9 +22,11 @@ if [ -n "$missing" ]; then
 fi
 
 # Wine takes a process's interface language from its locale, and a locale that
-# is not generated acts as C (English). The language tests need these; the last
-# one is a language the program has no resources for.
-locales="en_US de_DE ja_JP zh_TW zh_CN nl_NL tr_TR"
+# is not generated acts as C (English). One locale for each of the program's
+# languages, so that the wizard started in it shows that language (Spanish
+# twice: es_ES gives the modern sort, es_MX Mexico), and nl_NL, a language the
+# program has no resources for.
+locales="en_US de_DE fr_FR it_IT es_ES es_MX pt_BR cs_CZ sk_SK sl_SI tr_TR ja_JP zh_CN zh_TW nl_NL"
 wanted=""
 for l in $locales; do
     locale -a 2>/dev/null | grep -qx "$l.utf8" || wanted="$wanted $l"

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace languages {
 
 bool IsClass(const driver::DialogItem& item, const char* name) { return _stricmp(item.className.c_str(), name) == 0; }
@@ -17,6 +19,11 @@ std::string LanguageTag(LANGID language) {
     std::string tag;
     for (const wchar_t* c = name; *c; ++c) tag += static_cast<char>(*c);  // locale names are ASCII
     return tag;
+}
+
+LANGID RunLanguage() {
+    const char* named = std::getenv("RAVLEN_UI_LANGUAGE");
+    return named ? static_cast<LANGID>(std::strtoul(named, nullptr, 16)) : GetUserDefaultUILanguage();
 }
 
 BuiltProgram::BuiltProgram() {

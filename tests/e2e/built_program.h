@@ -26,6 +26,12 @@ bool IsClass(const driver::DialogItem& item, const char* name);
 // "de-DE" and the like, for messages and file names.
 std::string LanguageTag(LANGID language);
 
+// The language this run was started for: RAVLEN_UI_LANGUAGE (a LANGID in
+// hex) names it where the run sets LC_ALL; the process's own when none was
+// named. Wine takes a process's interface language from its locale, and runs
+// a locale that was never generated as English.
+LANGID RunLanguage();
+
 class BuiltProgram {
 public:
     // Opens bin\Ravlen.exe; adds a failure when it cannot.

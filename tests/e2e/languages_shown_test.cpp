@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <vector>
@@ -20,6 +19,7 @@ using languages::IsClass;
 using languages::kEnglish;
 using languages::kLanguages;
 using languages::LanguageTag;
+using languages::RunLanguage;
 
 constexpr WORD kPageDialogs[wizard::kPageCount] = {IDD_WELCOME,     IDD_INTERNET_NAV, IDD_LUMORA, IDD_CUSTOMIZE_KEYS,
                                                    IDD_PRINT_LABEL, IDD_OSD,          IDD_SUMMARY};
@@ -130,12 +130,6 @@ protected:
 
     BuiltProgram program_;
 };
-
-// The language this run was started for; the process's own when none was named.
-LANGID RunLanguage() {
-    const char* named = std::getenv("RAVLEN_UI_LANGUAGE");
-    return named ? static_cast<LANGID>(std::strtoul(named, nullptr, 16)) : GetUserDefaultUILanguage();
-}
 
 TEST_F(ShownLanguageTest, EveryPageShowsTheLanguageTheSystemPicks) {
     const LANGID language = RunLanguage();

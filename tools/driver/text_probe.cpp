@@ -31,7 +31,7 @@ std::optional<std::vector<text_probe::Misfit>> TextProbe::Misfits() {
     const std::optional<DWORD> measured = probe_.Run(text_probe::kFitExport);
     if (!measured) return std::nullopt;
     if (*measured == 0) {
-        ADD_FAILURE() << "the shown page has no static text to measure";
+        ADD_FAILURE() << "the shown page has no text to measure";
         return std::nullopt;
     }
     const int kept = view_->misfitCount < text_probe::kMaxMisfits ? view_->misfitCount : text_probe::kMaxMisfits;
@@ -51,10 +51,14 @@ std::optional<text_probe::Glyphs> TextProbe::Glyphs(int id) {
 }
 
 std::string Describe(const text_probe::Misfit& misfit) {
+    static const char* const kinds[] = {"static", "push button", "check box", "radio button", "group box"};
+    const bool known = misfit.kind >= text_probe::kStatic && misfit.kind <= text_probe::kGroupBox;
     std::ostringstream text;
-    text << "static " << misfit.id << " \"" << misfit.text << "\" in \"" << misfit.face << "\" needs "
-         << misfit.neededWidth << " px x " << misfit.neededLines << " lines of " << misfit.lineHeight << " px in "
-         << misfit.width << " x " << misfit.height << " px";
+    text << (known ? kinds[misfit.kind] : "control") << " " << misfit.id << " \"" << misfit.text << "\" in \""
+         << misfit.face << "\" needs " << misfit.neededWidth << " px x " << misfit.neededLines << " lines of "
+         << misfit.lineHeight << " px in " << misfit.width << " x " << misfit.height << " px";
+    if (misfit.width != misfit.controlWidth) text << " (of a control " << misfit.controlWidth << " px wide)";
+    if (misfit.neededWidth > misfit.width) text << ": " << misfit.neededWidth - misfit.width << " px too wide";
     return text.str();
 }
 

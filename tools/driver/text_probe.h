@@ -1,6 +1,7 @@
 // The texts of the wizard's shown page as the program draws them, measured
-// from inside through the frame probe: which static texts their controls
-// cannot show, and whether a text comes out as glyphs or as empty boxes.
+// from inside through the frame probe: which static and button texts their
+// controls cannot show, and whether a text comes out as glyphs or as empty
+// boxes.
 #pragma once
 
 #include "../hooks/text_probe_state.h"
@@ -20,8 +21,8 @@ public:
     TextProbe(const TextProbe&) = delete;
     TextProbe& operator=(const TextProbe&) = delete;
 
-    // The static texts of the shown page that do not fit their controls;
-    // nothing (with a failure) when the page cannot be measured.
+    // The static and button texts of the shown page that do not fit their
+    // controls; nothing (with a failure) when the page cannot be measured.
     std::optional<std::vector<text_probe::Misfit>> Misfits();
     // How control id's text draws; nothing (with a failure) without it.
     std::optional<text_probe::Glyphs> Glyphs(int id);

@@ -1,10 +1,11 @@
-// The text probe exports of RavlenFrameProbe.dll: the shown page's static
-// texts measured with the fonts they are drawn in, and whether a text's
+// The text probe exports of RavlenFrameProbe.dll: the shown page's static and
+// button texts measured with the fonts they are drawn in, and whether a text's
 // characters come out as glyphs or as the missing-glyph box.
 #include "probe_page.h"
 #include "text_probe_state.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,54 +34,127 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
-bool IsTextStatic(HWND window) {
+// What kind of text a control shows, if it shows one of its own.
+std::optional<text_probe::Kind> TextKind(HWND window) {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, "Static") != 0) return false;
-    const LONG kind = GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK;
-    return kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT || kind == SS_SIMPLE || kind == SS_LEFTNOWORDWRAP;
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    if (lstrcmpiA(className, "Static") == 0) {
+        const LONG kind = style & SS_TYPEMASK;
+        if (kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT || kind == SS_SIMPLE ||
+            kind == SS_LEFTNOWORDWRAP) {
+            return text_probe::kStatic;
+        }
+        return std::nullopt;
+    }
+    if (lstrcmpiA(className, "Button") != 0 || (style & (BS_BITMAP | BS_ICON))) return std::nullopt;
+    if (style & BS_PUSHLIKE) return text_probe::kPushButton;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON: return text_probe::kPushButton;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE: return text_probe::kCheckBox;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON: return text_probe::kRadioButton;
+    case BS_GROUPBOX: return text_probe::kGroupBox;
+    default: return std::nullopt;
+    }
 }
 
-BOOL CALLBACK CollectTextStatic(HWND window, LPARAM param) {
-    if (IsWindowVisible(window) && GetWindowTextLengthA(window) > 0 && IsTextStatic(window)) {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    }
+struct Measured {
+    HWND control;
+    text_probe::Kind kind;
+};
+
+BOOL CALLBACK CollectText(HWND window, LPARAM param) {
+    if (!IsWindowVisible(window) || GetWindowTextLengthW(window) == 0) return TRUE;
+    if (const auto kind = TextKind(window)) reinterpret_cast<std::vector<Measured>*>(param)->push_back({window, *kind});
     return TRUE;
 }
 
-// Measures one static as it lays its text out. A line may lose the lower
-// third of its cell (descender room and leading): the 8-unit statics are
-// shorter than the body font's cell on Windows too. A whole line out of
-// sight, or a line wider than the control, is text a user cannot read.
-bool Fits(HWND control, text_probe::Misfit& misfit) {
-    RECT client = {};
-    GetClientRect(control, &client);
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
-    const LONG kind = style & SS_TYPEMASK;
-    UINT format = DT_CALCRECT | DT_EXPANDTABS;
-    format |= (kind == SS_SIMPLE || kind == SS_LEFTNOWORDWRAP) ? DT_SINGLELINE : DT_WORDBREAK;
-    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+std::wstring WindowText(HWND control) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+void CopyUtf8(const std::wstring& text, char* out, int size) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out, size - 1,
+                                      nullptr, nullptr);
+    out[n > 0 ? n : 0] = '\0';
+}
+
+// The room a control leaves its text, as the system's controls lay it out: a
+// static all of its client area; a check box or radio button what is right of
+// its glyph (12 px at 96 dpi, plus one), half a digit's width of gap and the
+// pixel kept for the focus rectangle; a push button what is inside its raised
+// edge (and the default button's frame); a group box its top line between
+// margins of 7 px, less the pixel for the focus rectangle. Returns the
+// DrawText format the control draws with.
+UINT TextRoom(HWND control, text_probe::Kind kind, HDC dc, RECT& room) {
+    GetClientRect(control, &room);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    UINT format = DT_CALCRECT | DT_EXPANDTABS;
+    if (kind == text_probe::kStatic) {
+        const LONG type = style & SS_TYPEMASK;
+        format |= (type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) ? DT_SINGLELINE : DT_WORDBREAK;
+        if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+        return format;
+    }
+    format |= (style & BS_MULTILINE) && kind != text_probe::kGroupBox ? DT_WORDBREAK : DT_SINGLELINE;
+    switch (kind) {
+    case text_probe::kCheckBox:
+    case text_probe::kRadioButton: {
+        const int glyph = 12 * GetDeviceCaps(dc, LOGPIXELSX) / 96 + 1;
+        INT digit = 0;
+        GetCharWidth32W(dc, L'0', L'0', &digit);
+        room.right -= glyph + digit / 2 + 1;
+        break;
+    }
+    case text_probe::kPushButton: {
+        int edge = GetSystemMetrics(SM_CXEDGE);
+        if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) ++edge;
+        InflateRect(&room, -edge, -edge);
+        OffsetRect(&room, -room.left, -room.top);
+        break;
+    }
+    case text_probe::kGroupBox: room.right -= 2 * 7 + 1; break;
+    default: break;
+    }
+    return format;
+}
+
+// Measures one control's text as the control lays it out. A line may lose
+// the lower third of its cell (descender room and leading): the 8-unit
+// statics are shorter than the body font's cell on Windows too. A whole line
+// out of sight, or a line wider than the room, is text a user cannot read.
+bool Fits(HWND control, text_probe::Kind kind, text_probe::Misfit& misfit) {
+    const std::wstring text = WindowText(control);
     ControlDc dc(control);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc.get(), &metrics);
-    RECT needed = {0, 0, client.right, 0};
-    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed, format);
+    RECT room = {};
+    const UINT format = TextRoom(control, kind, dc.get(), room);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc.get(), &metrics);
+    RECT needed = {0, 0, room.right, 0};
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed, format);
     const int lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
     const int lines = (needed.bottom + lineHeight - 1) / lineHeight;
-    const bool fits =
-        needed.right <= client.right && lines * lineHeight - lineHeight / 3 <= client.bottom;
+    const bool fits = needed.right <= room.right && lines * lineHeight - lineHeight / 3 <= room.bottom;
     if (fits) return true;
+    RECT client = {};
+    GetClientRect(control, &client);
     misfit = {};
     misfit.id = GetDlgCtrlID(control);
+    misfit.kind = kind;
     misfit.neededWidth = needed.right;
     misfit.neededLines = lines;
     misfit.lineHeight = lineHeight;
-    misfit.width = client.right;
-    misfit.height = client.bottom;
-    lstrcpynA(misfit.text, text.c_str(), sizeof misfit.text);
+    misfit.width = room.right;
+    misfit.height = room.bottom;
+    misfit.controlWidth = client.right;
+    CopyUtf8(text, misfit.text, sizeof misfit.text);
     dc.Face(misfit.face);
     return false;
 }
@@ -144,16 +218,16 @@ extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID) {
     text_probe::Section* section = view.get();
     HWND page = probe_page::ShownPage();
     if (!section || !page) return 0;
-    std::vector<HWND> statics;
-    EnumChildWindows(page, CollectTextStatic, reinterpret_cast<LPARAM>(&statics));
+    std::vector<Measured> controls;
+    EnumChildWindows(page, CollectText, reinterpret_cast<LPARAM>(&controls));
     section->misfitCount = 0;
-    for (HWND control : statics) {
+    for (const Measured& measured : controls) {
         text_probe::Misfit misfit;
-        if (Fits(control, misfit)) continue;
+        if (Fits(measured.control, measured.kind, misfit)) continue;
         if (section->misfitCount < text_probe::kMaxMisfits) section->misfits[section->misfitCount] = misfit;
         ++section->misfitCount;
     }
-    return static_cast<DWORD>(statics.size());
+    return static_cast<DWORD>(controls.size());
 }
 
 // Each character is drawn alone in the control's font, through the same font

@@ -9,8 +9,9 @@
 
 namespace text_probe {
 
-// Every static text of the shown page that its control cannot show. Fills
-// Section::misfits. Exit code: the number of statics measured, 0 with no page.
+// Every static text and every button text (push buttons, check boxes, radio
+// buttons, group boxes) of the shown page that its control cannot show. Fills
+// Section::misfits. Exit code: the number of texts measured, 0 with no page.
 constexpr char kFitExport[] = "ShownPageTextFit";
 // Whether a control's text on the shown page draws as glyphs; the thread
 // parameter is the control id. Fills Section::glyphs. Exit code 1, 0 when
@@ -19,14 +20,18 @@ constexpr char kGlyphsExport[] = "ShownPageGlyphs";
 
 constexpr int kMaxMisfits = 32;
 
+enum Kind : std::int32_t { kStatic, kPushButton, kCheckBox, kRadioButton, kGroupBox };
+
 struct Misfit {
     std::int32_t id;
+    Kind kind;
     std::int32_t neededWidth;   // the widest line, in pixels
-    std::int32_t neededLines;   // with the static's word breaks
+    std::int32_t neededLines;   // with the control's word breaks
     std::int32_t lineHeight;
-    std::int32_t width;         // the control's client area
+    std::int32_t width;         // the room the control gives its text
     std::int32_t height;
-    char text[128];
+    std::int32_t controlWidth;  // the control's client area
+    char text[160];             // UTF-8, cut short when longer
     char face[LF_FACESIZE];
 };
 
