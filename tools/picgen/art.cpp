@@ -1,5 +1,6 @@
 #include "art.h"
 
+#include "line_break.h"
 #include "text.h"
 
 #include <cmath>
@@ -168,35 +169,8 @@ Image KeyRow(int marked) {
 }
 
 std::vector<std::string> Wrap(Face face, int pixels, const std::string& text, int width, bool cjk) {
-    std::vector<std::string> words;
-    if (cjk) {
-        // Ideographs break between any two characters.
-        for (std::size_t i = 0; i < text.size();) {
-            const unsigned char lead = static_cast<unsigned char>(text[i]);
-            const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-            words.push_back(text.substr(i, length));
-            i += length;
-        }
-    } else {
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find(' ', start);
-            if (end == std::string::npos) end = text.size();
-            words.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-    }
-    const std::string gap = cjk ? "" : " ";
-    std::vector<std::string> lines(1);
-    for (const std::string& word : words) {
-        const std::string candidate = lines.back().empty() ? word : lines.back() + gap + word;
-        if (!lines.back().empty() && Type().Measure(face, pixels, candidate) > width && lines.size() < 2) {
-            lines.push_back(word == " " ? "" : word);
-        } else {
-            lines.back() = candidate;
-        }
-    }
-    return lines;
+    return FitLines(BreakablePieces(text, cjk), width, 2,
+                    [&](const std::string& line) { return Type().Measure(face, pixels, line); });
 }
 
 void Keyboard(Image& image, double x, double y, double u, const KeyboardLook& look, const Language& language) {
