@@ -3,6 +3,7 @@
 #include "line_break.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -168,9 +169,14 @@ Image KeyRow(int marked) {
     return image;
 }
 
-std::vector<std::string> Wrap(Face face, int pixels, const std::string& text, int width, bool cjk) {
-    return FitLines(BreakablePieces(text, cjk), width, 2,
-                    [&](const std::string& line) { return Type().Measure(face, pixels, line); });
+std::vector<std::string> Wrap(Face face, int& pixels, const std::string& text, int width, bool cjk) {
+    const auto measure = [&](const std::string& line) { return Type().Measure(face, pixels, line); };
+    for (;; --pixels) {
+        std::vector<std::string> lines = FitLines(BreakablePieces(text, cjk), width, 2, measure);
+        const bool fits =
+            std::all_of(lines.begin(), lines.end(), [&](const std::string& line) { return measure(line) <= width; });
+        if (fits || pixels <= 8) return lines;
+    }
 }
 
 void Keyboard(Image& image, double x, double y, double u, const KeyboardLook& look, const Language& language) {
@@ -209,7 +215,7 @@ void Keyboard(Image& image, double x, double y, double u, const KeyboardLook& lo
     for (int k = 0; k < 7; ++k) {
         const double left = 5.2 + k * 1.35;
         if (look.legends) {
-            const int pixels = std::max(8, static_cast<int>(u * 0.2));
+            int pixels = std::max(8, static_cast<int>(u * 0.2));
             const std::vector<std::string> lines =
                 Wrap(language.Regular(), pixels, language.keyNames[k], static_cast<int>(u * 1.3), language.cjk);
             const double lineHeight = pixels * 1.15;
