@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -273,6 +274,54 @@ TEST(English, EveryTextFitsItsControl) { ExpectTextsFit(kEnglish); }
 
 INSTANTIATE_TEST_SUITE_P(Translations, LanguageTest, testing::ValuesIn(kLanguages),
                          [](const testing::TestParamInfo<Language>& param) { return std::string(param.param.name); });
+
+// ---- One name per page
+
+// A label as one would read it: a line break set by hand joins the two lines
+// (it splits a compound or stands where Chinese and Japanese put no blank),
+// a word split with a hyphen there is whole again, and runs of blanks are one.
+std::string Reading(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '-' && i + 1 < text.size() && text[i + 1] == '\n' && i + 2 < text.size() &&
+            std::islower(static_cast<unsigned char>(text[i + 2]))) {
+            ++i;  // "Bildschirm-\nanzeigen" reads "Bildschirmanzeigen"
+        } else if (c == ' ') {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+        } else if (c != '\n') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Every page shows the same Tab strip, and a page's title is the name its
+// label gives it, so that the reader meets one name for each page.
+TEST(PageNames, EveryTemplateHasTheSameTabStripAndEachTitleMatchesItsLabel) {
+    const LANGID languages[] = {0x0404, 0x0405, 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0411,
+                                0x0416, 0x041B, 0x041F, 0x0424, 0x0804, 0x080A, 0x0C0A};
+    const WORD pages[] = {IDD_INTERNET_NAV, IDD_LUMORA, IDD_CUSTOMIZE_KEYS, IDD_PRINT_LABEL, IDD_OSD, IDD_SUMMARY};
+    for (LANGID language : languages) {
+        const driver::DialogTemplate welcome = Load(IDD_WELCOME, language);
+        for (WORD id : kDialogs) {
+            if (id == IDD_ABOUTBOX) continue;
+            const driver::DialogTemplate dialog = Load(id, language);
+            for (int label = IDC_TAB_INTERNET_NAV; label <= IDC_TAB_SUMMARY; ++label) {
+                ASSERT_TRUE(dialog.Find(label) && welcome.Find(label)) << language << " dialog " << id;
+                EXPECT_EQ(dialog.Find(label)->text.name, welcome.Find(label)->text.name)
+                    << "language " << language << " dialog " << id << " label " << label;
+            }
+        }
+        for (int i = 0; i < 6; ++i) {
+            const driver::DialogTemplate page = Load(pages[i], language);
+            ASSERT_TRUE(page.Find(IDC_TITLE)) << language << " dialog " << pages[i];
+            EXPECT_EQ(Reading(page.Find(IDC_TITLE)->text.name),
+                      Reading(welcome.Find(IDC_TAB_INTERNET_NAV + i)->text.name))
+                << "language " << language << " dialog " << pages[i];
+        }
+    }
+}
 
 // ---- Languages that carry another language's texts
 

@@ -253,7 +253,8 @@ extern "C" __declspec(dllexport) DWORD WINAPI ShownPageGlyphs(LPVOID controlId) 
         picture.Face(glyphs.face);
         const std::vector<DWORD> missing = picture.Draw(0xFFFF);
         for (wchar_t character : text) {
-            if (character == L' ' || character == 0x3000) continue;
+            // Blanks and the line breaks a label may set by hand draw nothing.
+            if (character == L' ' || character == 0x3000 || character == L'\n' || character == L'\r') continue;
             const std::vector<DWORD> drawn = picture.Draw(character);
             ++glyphs.characters;
             if (CharacterPicture::Blank(drawn)) {

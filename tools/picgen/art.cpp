@@ -1,7 +1,9 @@
 #include "art.h"
 
+#include "line_break.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -167,36 +169,14 @@ Image KeyRow(int marked) {
     return image;
 }
 
-std::vector<std::string> Wrap(Face face, int pixels, const std::string& text, int width, bool cjk) {
-    std::vector<std::string> words;
-    if (cjk) {
-        // Ideographs break between any two characters.
-        for (std::size_t i = 0; i < text.size();) {
-            const unsigned char lead = static_cast<unsigned char>(text[i]);
-            const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-            words.push_back(text.substr(i, length));
-            i += length;
-        }
-    } else {
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find(' ', start);
-            if (end == std::string::npos) end = text.size();
-            words.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
+std::vector<std::string> Wrap(Face face, int& pixels, const std::string& text, int width, bool cjk) {
+    const auto measure = [&](const std::string& line) { return Type().Measure(face, pixels, line); };
+    for (;; --pixels) {
+        std::vector<std::string> lines = FitLines(BreakablePieces(text, cjk), width, 2, measure);
+        const bool fits =
+            std::all_of(lines.begin(), lines.end(), [&](const std::string& line) { return measure(line) <= width; });
+        if (fits || pixels <= 8) return lines;
     }
-    const std::string gap = cjk ? "" : " ";
-    std::vector<std::string> lines(1);
-    for (const std::string& word : words) {
-        const std::string candidate = lines.back().empty() ? word : lines.back() + gap + word;
-        if (!lines.back().empty() && Type().Measure(face, pixels, candidate) > width && lines.size() < 2) {
-            lines.push_back(word == " " ? "" : word);
-        } else {
-            lines.back() = candidate;
-        }
-    }
-    return lines;
 }
 
 void Keyboard(Image& image, double x, double y, double u, const KeyboardLook& look, const Language& language) {
@@ -235,7 +215,7 @@ void Keyboard(Image& image, double x, double y, double u, const KeyboardLook& lo
     for (int k = 0; k < 7; ++k) {
         const double left = 5.2 + k * 1.35;
         if (look.legends) {
-            const int pixels = std::max(8, static_cast<int>(u * 0.2));
+            int pixels = std::max(8, static_cast<int>(u * 0.2));
             const std::vector<std::string> lines =
                 Wrap(language.Regular(), pixels, language.keyNames[k], static_cast<int>(u * 1.3), language.cjk);
             const double lineHeight = pixels * 1.15;

@@ -82,7 +82,8 @@ constexpr double kKeyboardHeightUnits = 9.0;
 constexpr Point kLaunchCentre{9.75, 1.25};
 constexpr Point kInternetCentre{2.05, 1.05};
 
-// Word-wraps text into at most two lines that fit width; returns the lines.
-std::vector<std::string> Wrap(Face face, int pixels, const std::string& text, int width, bool cjk);
+// Word-wraps text into at most two lines that fit width, first lowering pixels
+// (down to 8) while a word alone is wider than width; returns the lines.
+std::vector<std::string> Wrap(Face face, int& pixels, const std::string& text, int width, bool cjk);
 
 }  // namespace picgen

@@ -22,11 +22,12 @@ void StripNames(Image& image, const Language& language, double left, double righ
                 Rgb colour, double cell) {
     for (int k = 0; k < 7; ++k) {
         const double cx = left + BoxCentre(k) * (right - left);
+        int size = pixels;
         const std::vector<std::string> lines =
-            Wrap(language.Regular(), pixels, language.keyNames[k], static_cast<int>(cell), language.cjk);
-        const double lineHeight = pixels * 1.15;
+            Wrap(language.Regular(), size, language.keyNames[k], static_cast<int>(cell), language.cjk);
+        const double lineHeight = size * 1.15;
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            Type().DrawCentred(image, language.Regular(), pixels, cx, cy + (i - (lines.size() - 1) / 2.0) * lineHeight,
+            Type().DrawCentred(image, language.Regular(), size, cx, cy + (i - (lines.size() - 1) / 2.0) * lineHeight,
                                lines[i], colour);
         }
     }

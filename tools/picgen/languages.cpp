@@ -5,7 +5,7 @@ namespace picgen {
 const std::vector<Language>& Languages() {
     static const std::vector<Language> languages = {
         {"zh-TW", "0x04, 0x01", true, "上一頁", "下一頁",
-         {"鎖定桌面", "我的文件", "文書處理", "試算表", "小算盤", "電子郵件", "網際網路"}, "Lumora 按鍵",
+         {"鎖定桌面", "我的文件", "文書處理", "試算表", "小算盤", "電子郵件", "Internet"}, "Lumora 鍵",
          "下午 12:00"},
         {"en-US", "0x09, 0x01", false, "Back", "Forward",
          {"Lock Desktop", "My Documents", "Word Processor", "Spreadsheet", "Calculator", "E-mail", "Internet"},
@@ -14,7 +14,7 @@ const std::vector<Language>& Languages() {
          {"デスクトップのロック", "マイ ドキュメント", "ワープロ", "表計算", "電卓", "電子メール", "インターネット"},
          "Lumora キー", "12:00"},
         {"zh-CN", "0x04, 0x02", true, "后退", "前进",
-         {"锁定桌面", "我的文档", "文字处理", "电子表格", "计算器", "电子邮件", "互联网"}, "Lumora 键", "12:00"},
+         {"锁定桌面", "我的文档", "文字处理", "电子表格", "计算器", "电子邮件", "Internet"}, "Lumora 键", "12:00"},
     };
     return languages;
 }

@@ -25,6 +25,7 @@ set(RAVLEN_PICGEN_SOURCES
   ${RAVLEN_PICGEN_DIR}/image.cpp
   ${RAVLEN_PICGEN_DIR}/image_files.cpp
   ${RAVLEN_PICGEN_DIR}/languages.cpp
+  ${RAVLEN_PICGEN_DIR}/line_break.cpp
   ${RAVLEN_PICGEN_DIR}/main.cpp
   ${RAVLEN_PICGEN_DIR}/pictures.cpp
   ${RAVLEN_PICGEN_DIR}/quantize.cpp
@@ -37,6 +38,7 @@ set(RAVLEN_PICGEN_HEADERS
   ${RAVLEN_PICGEN_DIR}/image.h
   ${RAVLEN_PICGEN_DIR}/image_files.h
   ${RAVLEN_PICGEN_DIR}/languages.h
+  ${RAVLEN_PICGEN_DIR}/line_break.h
   ${RAVLEN_PICGEN_DIR}/palette.h
   ${RAVLEN_PICGEN_DIR}/pictures.h
   ${RAVLEN_PICGEN_DIR}/text.h)
