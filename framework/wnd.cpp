@@ -2,11 +2,17 @@
 
 #include "win_app.h"
 
+#include <unordered_map>
+
 namespace {
 
-// The object pointer rides on a window property, so that any window (ours,
-// a dialog's, a control's) can carry one without touching its user data.
-constexpr char kObjectProperty[] = "Ravlen.CWnd";
+// Which object stands for which window, so that any window (ours, a dialog's,
+// a control's) can have one without touching its user data. Kept per thread,
+// as a window's messages arrive on the thread that made it; a window property
+// would cost a call into the system (under Wine, a round trip to its server)
+// at every message. Entries leave at WM_NCDESTROY, before the handle can be
+// given to another window.
+thread_local std::unordered_map<HWND, CWnd*> t_objects;
 
 // The object whose window CreateEx is making; bound at the first message.
 thread_local CWnd* t_creating = nullptr;
@@ -21,16 +27,18 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND window) {
-    return window ? static_cast<CWnd*>(::GetPropA(window, kObjectProperty)) : nullptr;
+    auto found = t_objects.find(window);
+    return found != t_objects.end() ? found->second : nullptr;
 }
 
 void CWnd::Attach(HWND window) {
     m_hWnd = window;
-    ::SetPropA(window, kObjectProperty, this);
+    t_objects[window] = this;
 }
 
 void CWnd::Detach() {
-    if (m_hWnd) ::RemovePropA(m_hWnd, kObjectProperty);
+    auto found = t_objects.find(m_hWnd);
+    if (found != t_objects.end() && found->second == this) t_objects.erase(found);
     m_hWnd = nullptr;
 }
 

@@ -3,42 +3,36 @@
 #include "paint_state.h"
 #include "stopwatch.h"
 
-#include <cstring>
-
 namespace {
 
-bool IsDialog(HWND window) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    return std::strcmp(name, "#32770") == 0;
-}
+constexpr char kDialogClass[] = "#32770";
 
-struct Search {
-    DWORD processId;
-    FirstPage found;
-};
-
-BOOL CALLBACK VisitTopLevel(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
+bool OwnedBy(HWND window, DWORD processId) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window) || !IsDialog(window)) return TRUE;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsWindowVisible(child) && IsDialog(child)) {
-            search->found = {window, child, driver::PaintPending(child)};
-            return FALSE;
-        }
-    }
-    search->found.sheet = window;
-    return TRUE;
+    return owner == processId;
 }
 
 }  // namespace
 
+// Polled every millisecond while a program starts, so it asks the Wine server
+// as little as it can: the server serves the measured program too, and a
+// search that walked every window at each poll would slow the program that
+// has more of them. Only dialogs are looked at (the class filter is applied
+// by the server in one request), and the page's controls only once the page
+// itself has been painted.
 FirstPage LookForFirstPage(DWORD processId) {
-    Search search{processId, {}};
-    EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    FirstPage found;
+    for (HWND sheet = FindWindowExA(nullptr, nullptr, kDialogClass, nullptr); sheet;
+         sheet = FindWindowExA(nullptr, sheet, kDialogClass, nullptr)) {
+        if (!OwnedBy(sheet, processId) || !IsWindowVisible(sheet)) continue;
+        for (HWND page = FindWindowExA(sheet, nullptr, kDialogClass, nullptr); page;
+             page = FindWindowExA(sheet, page, kDialogClass, nullptr)) {
+            if (IsWindowVisible(page)) return {sheet, page, driver::PaintPending(page)};
+        }
+        found.sheet = sheet;
+    }
+    return found;
 }
 
 bool UpdateRegionIsVisible(HWND page, std::string& detail) {
