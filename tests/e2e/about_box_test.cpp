@@ -14,7 +14,11 @@ protected:
         HWND frame = driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs);
         if (!frame) return nullptr;
         PostMessageA(frame, WM_COMMAND, kAboutCommand, 0);
-        return driver::WaitForWindow({"#32770", "About Ravlen", wizard_.id()}, driver::kWaitMs);
+        HWND about = driver::WaitForWindow({"#32770", "About Ravlen", wizard_.id()}, driver::kWaitMs);
+        // The dialog exists before it is shown: its initialisation comes between.
+        const bool shown = about && driver::WaitUntil([&] { return driver::IsVisible(about); }, driver::kWaitMs,
+                                                      "the About box shown");
+        return shown ? about : nullptr;
     }
     bool Closed() { return driver::WaitForNoWindow({"#32770", "About Ravlen", wizard_.id()}, driver::kWaitMs); }
 };
