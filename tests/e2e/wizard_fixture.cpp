@@ -28,8 +28,8 @@ void WizardTest::StopDaemons() {
     driver::WaitForNoWindow(DaemonWindow(), driver::kWaitMs);
 }
 
-bool WizardTest::StartWizard() {
-    wizard_ = driver::Process::Start(driver::BinPath("Ravlen.exe"));
+bool WizardTest::StartWizard(const std::string& program) {
+    wizard_ = driver::Process::Start(program.empty() ? driver::BinPath("Ravlen.exe") : program);
     if (!wizard_) return false;
     // A wizard's caption is its page's, so the sheet is known by its class and process.
     sheet_ = driver::WaitForWindow({"#32770", {}, wizard_.id()}, driver::kWaitMs);

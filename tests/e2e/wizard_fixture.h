@@ -27,8 +27,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts Ravlen.exe and waits for its sheet; false (with a failure) if it does not come.
-    bool StartWizard();
+    // Starts Ravlen.exe (the build's, or the one at program) and waits for its
+    // sheet; false (with a failure) if it does not come.
+    bool StartWizard(const std::string& program = {});
     // Waits for the wizard's process to end.
     bool WaitForWizardExit(const std::string& why);
 

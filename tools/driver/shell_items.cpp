@@ -29,6 +29,25 @@ bool MakeShellLink(const std::string& linkPath, const char* target, const char* 
     return ok;
 }
 
+std::string ShellLinkTarget(const std::string& linkPath) {
+    char target[MAX_PATH] = {};
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            std::wstring wide(linkPath.begin(), linkPath.end());
+            if (FAILED(file->Load(wide.c_str(), STGM_READ)) ||
+                FAILED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH))) {
+                target[0] = '\0';
+            }
+            file->Release();
+        }
+        link->Release();
+    }
+    return target;
+}
+
 bool MakeUrlShortcut(const std::string& path, const std::string& address) {
     std::ofstream file(path, std::ios::binary);
     file << "[InternetShortcut]\r\nURL=" << address << "\r\n";

@@ -13,6 +13,8 @@ std::string SpecialFolderPath(int csidl);
 // A shell link made with the shell's own interfaces, as an installer would.
 // The calling thread must have COM initialised.
 bool MakeShellLink(const std::string& linkPath, const char* target, const char* arguments);
+// The target path of a shell link; empty when it cannot be read. COM as above.
+std::string ShellLinkTarget(const std::string& linkPath);
 // An Internet shortcut file: section "InternetShortcut", value "URL".
 bool MakeUrlShortcut(const std::string& path, const std::string& address);
 // A file with some text in it; hidden when asked.
