@@ -13,6 +13,9 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -21,7 +24,7 @@ constexpr char kInstallFolder[] = "Quelmar Keyboard";
 constexpr char kShortcut[] = "Quelmar Keyboard Configuration.lnk";
 constexpr char kMachineKey[] = "Software\\Varnholt\\Productivity";
 constexpr const char* kFiles[] = {"Ravlen.exe", "DormexUtil.dll", "DormexDaemon.exe"};
-constexpr DWORD kMsiexecMs = 120000;
+constexpr DWORD kMsiexecMs = 60000;
 
 std::string Env(const char* name) {
     const char* value = std::getenv(name);
