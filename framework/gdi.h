@@ -4,6 +4,24 @@
 
 #include <windows.h>
 
+#include "gdi_object.h"
+
+// GetDC ... ReleaseDC: a window's client area, or the screen for no window.
+class CClientDC {
+public:
+    explicit CClientDC(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    ~CClientDC() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // BeginPaint ... EndPaint.
 class CPaintDC {
 public:
@@ -47,32 +65,4 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
-};
-
-// A bitmap loaded from the program's resources, deleted with the object.
-class CBitmap {
-public:
-    CBitmap() = default;
-    ~CBitmap() { DeleteObject(); }
-    CBitmap(const CBitmap&) = delete;
-    CBitmap& operator=(const CBitmap&) = delete;
-
-    BOOL LoadBitmap(HINSTANCE instance, UINT id) {
-        DeleteObject();
-        m_hObject = ::LoadBitmapA(instance, MAKEINTRESOURCEA(id));
-        return m_hObject != nullptr;
-    }
-    void DeleteObject() {
-        if (m_hObject) ::DeleteObject(m_hObject);
-        m_hObject = nullptr;
-    }
-    SIZE GetSize() const {
-        BITMAP info = {};
-        if (m_hObject) ::GetObjectA(m_hObject, sizeof info, &info);
-        return {info.bmWidth, info.bmHeight};
-    }
-    HBITMAP GetSafeHandle() const { return m_hObject; }
-
-private:
-    HBITMAP m_hObject = nullptr;
 };

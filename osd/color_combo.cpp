@@ -1,6 +1,6 @@
 #include "color_combo.h"
 
-#include "brush.h"
+#include "gdi.h"
 
 CColorCombo::CColorCombo()
     : Palette{RGB(0, 0, 0),       RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),

@@ -1,6 +1,6 @@
 #include "font_combo.h"
 
-#include "brush.h"
+#include "gdi.h"
 
 #include <new>
 
@@ -48,15 +48,14 @@ void CFontCombo::FillFonts() {
     FreeItemFonts();
     ResetContent();
     m_listed.clear();
-    HDC dc = ::GetDC(m_hWnd);
-    if (!dc) return;
+    CClientDC dc(m_hWnd);
+    if (!dc.get()) return;
     // No face name: one font of each typeface. The list is neither redrawn
     // nor regrown item by item (room for the faces of a well-stocked machine).
     SendMessage(WM_SETREDRAW, FALSE);
     SendMessage(CB_INITSTORAGE, kRoomForFaces, kRoomForFaces * LF_FACESIZE);
-    ::EnumFontsA(dc, nullptr, &CFontCombo::AddFace, reinterpret_cast<LPARAM>(this));
+    ::EnumFontsA(dc.get(), nullptr, &CFontCombo::AddFace, reinterpret_cast<LPARAM>(this));
     SendMessage(WM_SETREDRAW, TRUE);
-    ::ReleaseDC(m_hWnd, dc);
 }
 
 int CALLBACK CFontCombo::AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, LPARAM param) {

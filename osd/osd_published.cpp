@@ -11,7 +11,6 @@ int MakeExampleFont(CFont& font, const char* face, int pointSize) {
     LOGFONTA wanted = {};
     lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
     wanted.lfHeight = pointSize * 10;
-    font.DeleteObject();
     font.CreatePointFontIndirect(wanted);
     return wanted.lfHeight;
 }

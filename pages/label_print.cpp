@@ -1,7 +1,6 @@
 #include "label_print.h"
 
 #include "gdi.h"
-#include "pen.h"
 #include "resource.h"
 #include "win_app.h"
 

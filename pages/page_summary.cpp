@@ -1,6 +1,5 @@
 #include "page_summary.h"
 
-#include "brush.h"
 #include "frame_fonts.h"
 #include "gdi.h"
 #include "key_assignment.h"

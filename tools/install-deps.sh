@@ -4,7 +4,7 @@
 set -e
 packages="cmake ninja-build g++ mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
   wine wine64 fonts-wine xvfb xauth fonts-liberation util-linux fonts-wqy-microhei locales
-  libfreetype-dev pkg-config fontconfig python3-fonttools
+  libfreetype-dev pkg-config fontconfig python3 python3-fonttools
   cups cups-client printer-driver-cups-pdf libcups2 poppler-utils
   msitools wixl"
 missing=""

@@ -1,5 +1,6 @@
 #include "sheet.h"
 
+#include "gdi_object.h"
 #include "high_contrast.h"
 #include "resource.h"
 #include "save_pass.h"
@@ -16,12 +17,10 @@ constexpr int kPictureWidth = 719;  // bitmap 131's width, should it fail to loa
 
 // The width of bitmap 131, which the sheet is made as wide as.
 int SheetWidth() {
-    HBITMAP bitmap = ::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_SHEET_WIDTH));
-    if (!bitmap) return kPictureWidth;
-    BITMAP info = {};
-    int width = ::GetObjectA(bitmap, sizeof info, &info) ? info.bmWidth : kPictureWidth;
-    ::DeleteObject(bitmap);
-    return width;
+    CBitmap bitmap;
+    if (!bitmap.LoadBitmap(AfxGetInstanceHandle(), IDB_SHEET_WIDTH)) return kPictureWidth;
+    const int width = bitmap.GetSize().cx;
+    return width > 0 ? width : kPictureWidth;
 }
 
 // A child's rectangle in the sheet's client coordinates.
