@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kSeventyTwo = 7;  // the last size item
 constexpr int kRedIndex = 9;
+constexpr char kStoredFace[] = "Tahoma";  // one of the faces the test prefix has
 
 DWORD Number(const driver::RegistryValue& value) {
     DWORD number = 0;
@@ -105,6 +106,10 @@ TEST_F(OsdSummaryTest, StoredChoicesAreShownAndNextWaitsForADisplayRadio) {
     ASSERT_TRUE(SetProfileNumber("SysTrayIcon", "Hide", 1));
     ASSERT_TRUE(SetProfileNumber("OSD", "SizeIndex", 1));
     ASSERT_TRUE(SetProfileNumber("OSD", "ColorIndex", 12));
+    // The face is found by its stored name; the stored index, left from a
+    // list that has changed since, names another face.
+    ASSERT_TRUE(SetProfileString("OSD", "FaceName", kStoredFace));
+    ASSERT_TRUE(SetProfileNumber("OSD", "FontIndex", 0));
     ASSERT_TRUE(ShowOsdPage());
     EXPECT_EQ(driver::CheckState(Control(IDC_OSD_ENABLE)), BST_UNCHECKED);
     EXPECT_EQ(driver::CheckState(Control(IDC_OSD_DISABLE)), BST_UNCHECKED);
@@ -116,6 +121,10 @@ TEST_F(OsdSummaryTest, StoredChoicesAreShownAndNextWaitsForADisplayRadio) {
     if (const auto font = probe_.ControlFont(IDC_OSD_EXAMPLE)) {
         EXPECT_EQ(font->lfHeight, PixelHeight(14));
     }
+    HWND faces = Control(IDC_OSD_FONT_COMBO);
+    ASSERT_NE(driver::ComboItemText(faces, 0), kStoredFace) << "the prefix's first face is the stored one";
+    EXPECT_EQ(driver::ComboItemText(faces, driver::ComboSelection(faces)), kStoredFace);
+    EXPECT_EQ(driver::Text(Control(IDC_OSD_EXAMPLE)), kStoredFace);
 
     driver::Pause(300);  // the page's buttons are posted
     EXPECT_FALSE(driver::IsEnabled(Button(wizard::kNext))) << "Back only before a display radio is checked";
