@@ -1,8 +1,10 @@
 // The On-Screen Display page in the running wizard: what it reads, what the
 // user changes with mouse and keys, and what Finish stores.
+#include "log_pixels.h"
 #include "osd_summary_fixture.h"
 
 #include <cstring>
+#include <iostream>
 #include <map>
 
 using namespace osd;
@@ -17,6 +19,15 @@ DWORD Number(const driver::RegistryValue& value) {
     DWORD number = 0;
     if (value.data.size() == sizeof number) std::memcpy(&number, value.data.data(), sizeof number);
     return number;
+}
+
+// The height of the combo with its list dropped down, in pixels.
+int DroppedHeight(HWND combo) {
+    RECT dropped = {};
+    DWORD_PTR ok = 0;
+    SendMessageTimeoutA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped), SMTO_ABORTIFHUNG,
+                        5000, &ok);
+    return dropped.bottom - dropped.top;
 }
 
 }  // namespace
@@ -218,4 +229,29 @@ TEST_F(OsdSummaryTest, StoredIndexesOutsideTheirListsLeaveTheCombosEmpty) {
     EXPECT_EQ(number("FontIndex"), static_cast<DWORD>(-1));
     EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\OSD", "FaceName").value_or(""),
               "Arial");
+}
+
+// The layout pass pins every control to the pixels of the reference units
+// but leaves a combo its drop-down height at the system font's own units.
+TEST_F(OsdSummaryTest, CombosKeepTheirDropDownHeightWhateverTheSystemFont) {
+    const int combos[] = {IDC_OSD_FONT_COMBO, IDC_OSD_SIZE_COMBO, IDC_OSD_COLOR_COMBO};
+    std::map<int, int> atReference;
+    for (DWORD dpi : {96u, 144u}) {
+        SCOPED_TRACE(std::to_string(dpi) + " dpi");
+        driver::ScopedLogPixels logPixels(dpi);
+        ASSERT_TRUE(StartWizard() && ShowPage(kOsdPage) && Painted());
+        for (int id : combos) {
+            const int height = DroppedHeight(Control(id));
+            std::cout << dpi << " dpi: combo " << id << " drops down to " << height << " pixels\n";
+            if (dpi == 96) {
+                atReference[id] = height;
+                EXPECT_GT(height, 100) << "combo " << id;
+            } else {
+                // The units grow with the font by about half.
+                EXPECT_GT(height, atReference[id] * 13 / 10) << "combo " << id << " was pulled to the reference units";
+            }
+        }
+        wizard_.Kill();
+        ASSERT_TRUE(wizard_.WaitForExit(driver::kWaitMs, "the wizard to end"));
+    }
 }
