@@ -98,7 +98,6 @@ Image LabelStrip(const Language& language, bool greyed) {
 // (a printable area 146 mm high, in landscape) up.
 Image Instructions(const Language&) {
     Image image(582, 732, ink::kWhite);
-
     // Step 1: cut the strip off the top of the sheet.
     StepBadge(image, 40, 150, 1);
     image.FillRect(92, 126, 392, 318, Rgb{236, 238, 242});
