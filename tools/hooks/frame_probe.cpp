@@ -1,7 +1,9 @@
 // RavlenFrameProbe.dll: loaded into a running wizard by a test, it counts the
 // GDI objects the program's modules hold and looks at what another process
-// cannot see under Wine: the cursor shown and the fonts of the page's controls.
-// Each export runs on a thread of its own, started by the test.
+// cannot see under Wine: the cursor shown, the fonts of the page's controls and
+// the commands its hidden frame is sent. Each export runs on a thread of its
+// own, started by the test. It also holds a CBT hook procedure that a test
+// sets over the desktop to keep the wizard from making its sheet.
 #include "frame_probe_state.h"
 #include "object_counter.h"
 #include "probe_page.h"
