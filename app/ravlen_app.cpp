@@ -33,8 +33,12 @@ BOOL CRavlenApp::InitInstance() {
     // The sheet, not yet a window, becomes the main window: it gets no owner,
     // and its closing ends the program.
     m_pMainWnd = &sheet;
-    sheet.DoModal();
-    return TRUE;
+    const INT_PTR shown = sheet.DoModal();
+    // A sheet that could not be made was never a window whose end posts the
+    // quit message: with no main window left the loop does not wait for one,
+    // and the program ends (closing the mutex) as after any other ending.
+    m_pMainWnd = nullptr;
+    return shown == -1 ? FALSE : TRUE;
 }
 
 int CRavlenApp::ExitInstance() {
@@ -44,7 +48,7 @@ int CRavlenApp::ExitInstance() {
 }
 
 BOOL CRavlenApp::OnCommand(UINT id) {
-    if (id != ID_APP_ABOUT) return FALSE;
+    if (id != ID_APP_ABOUT) return CWinApp::OnCommand(id);
     CAboutDlg about;
     about.DoModal(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
     return TRUE;

@@ -11,7 +11,7 @@ public:
     ~CRavlenApp() override = default;
     BOOL InitInstance() override;
     int ExitInstance() override;
-    // ID_APP_ABOUT opens the About box.
+    // ID_APP_ABOUT opens the About box; the others go to the framework.
     BOOL OnCommand(UINT id) override;
 
 private:

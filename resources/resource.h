@@ -87,6 +87,7 @@
 #define ID_APP_EXIT 57665
 #define ID_NEXT_PANE 57680
 #define ID_PREV_PANE 57681
+#define AFX_IDS_IDLEMESSAGE 57345  // the frame's idle prompt
 
 // ---- Controls every page holds (the page frame)
 #define IDC_TAB_INTERNET_NAV 1032  // Tab strip labels, in strip order:

@@ -29,6 +29,19 @@ constexpr char kInstallSoundExport[] = "InstallSoundCounter";
 // Exit code: the sounds played since the counter was installed.
 constexpr char kSoundsExport[] = "SoundsPlayed";
 
+// Records the WM_COMMAND messages that the program's hidden frame is sent.
+// Exit code 1 when the recorder is in place.
+constexpr char kWatchCommandsExport[] = "WatchFrameCommands";
+// Exit code: the wParam of the last command the frame was sent, or 0.
+constexpr char kLastCommandExport[] = "LastFrameCommand";
+constexpr char kFrameClass[] = "RavlenClass";
+
+// A CBT hook procedure that a test sets for the whole desktop: in Ravlen.exe it
+// refuses to create any top-level dialog window (the wizard's sheet) and
+// signals the event below.
+constexpr char kRefuseSheetProc[] = "RefuseWizardSheet";
+constexpr char kSheetRefusedEvent[] = "Local\\RavlenSheetRefused";
+
 enum Cursor : DWORD { kCursorUnknown = 0, kCursorHand = 1, kCursorArrow = 2, kCursorOther = 3 };
 enum FontAnswer : DWORD { kNoPage = 0, kFontFound = 1, kNoControl = 2, kSystemFont = 3 };
 
