@@ -276,9 +276,10 @@ TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
 // refused rather than cut, but split whole however long its folder part.
 TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
     const std::string menu = Own(CSIDL_COMMON_STARTMENU);
-    // A folder part of 256 bytes and a file name that still fits MAX_PATH.
-    const std::string deep(254 - menu.size(), 'd');
-    const std::string shortFile = menu + "\\" + deep + "\\a.t";
+    // A folder part of 256 bytes after the drive, and a file name that still
+    // fits MAX_PATH.
+    const std::string deep(256 - menu.size(), 'd');
+    const std::string shortFile = menu + "\\" + deep + "\\a";
     ASSERT_EQ(shortFile.size(), 259u);
     ASSERT_TRUE(driver::MakeFolders(menu + "\\" + deep));
     ASSERT_TRUE(driver::MakeFile(shortFile));
