@@ -28,6 +28,10 @@ constexpr char kFontExport[] = "ShownPageControlFont";
 constexpr char kInstallSoundExport[] = "InstallSoundCounter";
 // Exit code: the sounds played since the counter was installed.
 constexpr char kSoundsExport[] = "SoundsPlayed";
+// Whether COM is set up on the thread of the sheet's shown page, asked on
+// that thread itself. Exit code: a ComAnswer value.
+constexpr char kUiComExport[] = "UiThreadHasCom";
+enum ComAnswer : DWORD { kComUnknown = 0, kComReady = 1, kComMissing = 2 };
 
 enum Cursor : DWORD { kCursorUnknown = 0, kCursorHand = 1, kCursorArrow = 2, kCursorOther = 3 };
 enum FontAnswer : DWORD { kNoPage = 0, kFontFound = 1, kNoControl = 2, kSystemFont = 3 };
