@@ -219,9 +219,8 @@ BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::
     }
 
     // A parsing path that does not fit is refused whole: cut, it names another
-    // file, or loses the extension that says what the file is.
-    // Some shells cut a long parsing path themselves; a whole one ends in
-    // the item's own name.
+    // file, or loses the extension that says what the file is. Some shells
+    // cut a long one themselves; a whole one ends in the item's own name.
     std::string path;
     std::string ownName;
     if (!GetFullDisplayName(data->parentFolder, data->relativeId, SHGDN_FORPARSING, path) ||
