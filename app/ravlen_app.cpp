@@ -8,6 +8,8 @@
 #include "store_layout.h"
 #include "wnd.h"
 
+#include <ole2.h>
+
 namespace {
 constexpr char kInstanceMutex[] = "RavlenClass";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
@@ -18,6 +20,8 @@ CRavlenApp theApp;
 BOOL CRavlenApp::InitInstance() {
     m_hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutex);
     if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
+    // The shell's namespace and link objects want an apartment on the thread for its whole life.
+    m_oleReady = SUCCEEDED(::OleInitialize(nullptr));
 
     auto* frame = new CMainFrame;
     m_pMainWnd = frame;
@@ -44,6 +48,8 @@ BOOL CRavlenApp::InitInstance() {
 int CRavlenApp::ExitInstance() {
     if (m_hMutex) ::CloseHandle(m_hMutex);
     m_hMutex = nullptr;
+    if (m_oleReady) ::OleUninitialize();
+    m_oleReady = false;
     return CWinApp::ExitInstance();
 }
 

@@ -16,4 +16,5 @@ public:
 
 private:
     HANDLE m_hMutex = nullptr;  // the single-instance mutex, owned
+    bool m_oleReady = false;    // COM and OLE are set up on this thread until exit
 };

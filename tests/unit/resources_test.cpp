@@ -392,6 +392,27 @@ TEST(DialogDetails, CustomizeKeysControlsHaveTheirStyles) {
     EXPECT_EQ(separators, 3);
 }
 
+BOOL CALLBACK AddLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR list) {
+    reinterpret_cast<std::vector<LANGID>*>(list)->push_back(language);
+    return TRUE;
+}
+
+// The four chooser trees keep no selection highlight of their own when hidden
+// and shown again: their style is exactly the template's, in every language.
+TEST(DialogDetails, ChooserTreesHaveOneStyleInEveryLanguage) {
+    std::vector<LANGID> languages;
+    EnumResourceLanguagesA(Self(), RT_DIALOG, MAKEINTRESOURCEA(IDD_CUSTOMIZE_KEYS), AddLanguage,
+                           reinterpret_cast<LONG_PTR>(&languages));
+    EXPECT_EQ(languages.size(), 15u);
+    for (LANGID language : languages) {
+        const auto dialog = driver::LoadDialogTemplate(Self(), IDD_CUSTOMIZE_KEYS, language);
+        ASSERT_TRUE(dialog) << language;
+        for (int id : {IDC_ALL_PROGRAMS_TREE, IDC_USER_PROGRAMS_TREE, IDC_FILES_TREE, IDC_FAVORITES_TREE}) {
+            EXPECT_EQ(dialog->Find(id)->style, 0x50810007u) << "language " << language << ", tree " << id;
+        }
+    }
+}
+
 TEST(DialogDetails, OsdCombosHaveTheirStyles) {
     const auto dialog = driver::LoadDialogTemplate(Self(), IDD_OSD, kEnglish);
     ASSERT_TRUE(dialog);

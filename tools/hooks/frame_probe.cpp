@@ -10,6 +10,7 @@
 #include "sound_counter.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <set>
 #include <vector>
@@ -124,6 +125,19 @@ LRESULT CALLBACK RecordFrameCommand(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+DWORD comAnswer = frame_probe::kComUnknown;
+
+// Runs on the page's thread as a message reaches it: a thread whose COM is
+// set up already is told so (S_FALSE); one without it gets it now, undone at once.
+LRESULT CALLBACK AskComOnThread(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && comAnswer == frame_probe::kComUnknown) {
+        const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        comAnswer = hr == S_FALSE ? frame_probe::kComReady : frame_probe::kComMissing;
+        if (SUCCEEDED(hr)) CoUninitialize();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 bool InRavlen() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -169,4 +183,17 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK RefuseWizardSheet(int code, WP
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI UiThreadHasCom(LPVOID) {
+    HWND page = probe_page::ShownPage();
+    if (!page) return frame_probe::kComUnknown;
+    comAnswer = frame_probe::kComUnknown;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, AskComOnThread, ThisLibrary(),
+                                   GetWindowThreadProcessId(page, nullptr));
+    if (!hook) return frame_probe::kComUnknown;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(page, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    UnhookWindowsHookEx(hook);
+    return comAnswer;
 }

@@ -28,6 +28,10 @@ constexpr char kFontExport[] = "ShownPageControlFont";
 constexpr char kInstallSoundExport[] = "InstallSoundCounter";
 // Exit code: the sounds played since the counter was installed.
 constexpr char kSoundsExport[] = "SoundsPlayed";
+// Whether COM is set up on the thread of the sheet's shown page, asked on
+// that thread itself. Exit code: a ComAnswer value.
+constexpr char kUiComExport[] = "UiThreadHasCom";
+enum ComAnswer : DWORD { kComUnknown = 0, kComReady = 1, kComMissing = 2 };
 
 // Records the WM_COMMAND messages that the program's hidden frame is sent.
 // Exit code 1 when the recorder is in place.
