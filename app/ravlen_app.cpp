@@ -8,6 +8,8 @@
 #include "store_layout.h"
 #include "wnd.h"
 
+#include <ole2.h>
+
 namespace {
 constexpr char kInstanceMutex[] = "RavlenClass";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
@@ -18,6 +20,8 @@ CRavlenApp theApp;
 BOOL CRavlenApp::InitInstance() {
     m_hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutex);
     if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
+    // The shell's namespace and link objects want an apartment on the thread for its whole life.
+    m_oleReady = SUCCEEDED(::OleInitialize(nullptr));
 
     auto* frame = new CMainFrame;
     m_pMainWnd = frame;
@@ -33,18 +37,24 @@ BOOL CRavlenApp::InitInstance() {
     // The sheet, not yet a window, becomes the main window: it gets no owner,
     // and its closing ends the program.
     m_pMainWnd = &sheet;
-    sheet.DoModal();
-    return TRUE;
+    const INT_PTR shown = sheet.DoModal();
+    // A sheet that could not be made was never a window whose end posts the
+    // quit message: with no main window left the loop does not wait for one,
+    // and the program ends (closing the mutex) as after any other ending.
+    m_pMainWnd = nullptr;
+    return shown == -1 ? FALSE : TRUE;
 }
 
 int CRavlenApp::ExitInstance() {
     if (m_hMutex) ::CloseHandle(m_hMutex);
     m_hMutex = nullptr;
+    if (m_oleReady) ::OleUninitialize();
+    m_oleReady = false;
     return CWinApp::ExitInstance();
 }
 
 BOOL CRavlenApp::OnCommand(UINT id) {
-    if (id != ID_APP_ABOUT) return FALSE;
+    if (id != ID_APP_ABOUT) return CWinApp::OnCommand(id);
     CAboutDlg about;
     about.DoModal(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
     return TRUE;

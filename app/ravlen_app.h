@@ -11,9 +11,10 @@ public:
     ~CRavlenApp() override = default;
     BOOL InitInstance() override;
     int ExitInstance() override;
-    // ID_APP_ABOUT opens the About box.
+    // ID_APP_ABOUT opens the About box; the others go to the framework.
     BOOL OnCommand(UINT id) override;
 
 private:
     HANDLE m_hMutex = nullptr;  // the single-instance mutex, owned
+    bool m_oleReady = false;    // COM and OLE are set up on this thread until exit
 };

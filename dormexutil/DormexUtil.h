@@ -33,7 +33,8 @@ DORMEXUTIL_API BOOL __cdecl Reg_GetProfileNumber(LPCSTR subkey, LPCSTR valueName
                                                  DWORD* value, DWORD defaultValue);
 
 // buffer receives the stored REG_SZ, or defaultValue when there is none; either
-// is cut to bufferSize - 1 bytes and always terminated inside the buffer.
+// is cut to at most bufferSize - 1 bytes, never inside a double-byte character
+// of the ANSI code page, and always terminated inside the buffer.
 // Non-zero when a string was found.
 DORMEXUTIL_API BOOL __cdecl Reg_GetProfileString(LPCSTR subkey, LPCSTR valueName,
                                                  LPSTR buffer, DWORD bufferSize,
@@ -69,7 +70,8 @@ DORMEXUTIL_API BOOL __cdecl LaunchProgram(LPCSTR program, LPCSTR arguments,
                                           LPCSTR directory, DWORD flags);
 
 // Reads a ".lnk" shell link's target path and arguments into two buffers of
-// MAX_PATH bytes. Both are empty strings when the link cannot be read. The
+// MAX_PATH bytes. Both are empty strings when the link cannot be read, or when
+// its target or arguments do not fit those buffers whole. The
 // owner window is not used: the link is read, never resolved with a dialog.
 // flags is 0. Non-zero when the link was read.
 DORMEXUTIL_API BOOL __cdecl GetLinkInfoEx(HWND owner, LPCSTR linkPath,

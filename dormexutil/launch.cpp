@@ -24,24 +24,26 @@ bool IsFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The program beside this DLL first, then wherever the search path finds it.
-std::string FindProgram(LPCSTR program) {
-    std::string name = program;
-    if (name.find_first_of("\\/:") == std::string::npos) {
-        std::string beside = ModuleFolder() + name;
-        if (IsFile(beside)) return beside;
-        char found[MAX_PATH] = {};
-        DWORD n = SearchPathA(nullptr, program, ".exe", MAX_PATH, found, nullptr);
-        if (n > 0 && n < MAX_PATH) return found;
-    }
-    return name;
+bool IsFullPath(const std::string& path) {
+    const bool drive = path.size() > 2 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+    const bool share = path.rfind("\\\\", 0) == 0;
+    return drive || share;
 }
 
-}  // namespace
+// A bare name is the program beside this DLL, and only there: never the
+// current folder or the search path, where anyone could plant a program of
+// that name. A full path is taken as given. Empty when there is none.
+std::string FindProgram(const std::string& name) {
+    if (IsFullPath(name)) return IsFile(name) ? name : std::string();
+    if (name.find_first_of("\\/:") != std::string::npos) return {};
+    const std::string folder = ModuleFolder();
+    if (folder.empty() || !IsFile(folder + name)) return {};
+    return folder + name;
+}
 
-BOOL __cdecl LaunchProgram(LPCSTR program, LPCSTR arguments, LPCSTR directory, DWORD /*flags*/) {
-    if (!program || !*program) return FALSE;
+BOOL Launch(LPCSTR program, LPCSTR arguments, LPCSTR directory) {
     const std::string path = FindProgram(program);
+    if (path.empty()) return FALSE;
     std::string commandLine = "\"" + path + "\"";
     if (arguments && *arguments) commandLine.append(" ").append(arguments);
 
@@ -56,4 +58,15 @@ BOOL __cdecl LaunchProgram(LPCSTR program, LPCSTR arguments, LPCSTR directory, D
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return TRUE;
+}
+
+}  // namespace
+
+BOOL __cdecl LaunchProgram(LPCSTR program, LPCSTR arguments, LPCSTR directory, DWORD /*flags*/) {
+    if (!program || !*program) return FALSE;
+    try {
+        return Launch(program, arguments, directory);
+    } catch (...) {
+        return FALSE;  // no exception reaches the C caller
+    }
 }

@@ -23,13 +23,17 @@ BOOL __cdecl GetLinkInfoEx(HWND /*owner*/, LPCSTR linkPath, LPSTR target, LPSTR 
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return FALSE;
     if (FAILED(file->Load(widePath, STGM_READ))) return FALSE;
 
-    // Read into scratch buffers so that a partly failing link leaves both outputs empty.
-    char path[MAX_PATH] = {};
-    char args[MAX_PATH] = {};
-    if (FAILED(link->GetPath(path, MAX_PATH, nullptr, 0))) return FALSE;
-    if (FAILED(link->GetArguments(args, MAX_PATH))) return FALSE;
-    path[MAX_PATH - 1] = '\0';
-    args[MAX_PATH - 1] = '\0';
+    // Read into scratch buffers with room to spare, so that a partly failing
+    // link leaves both outputs empty and a target or arguments too long for
+    // MAX_PATH are refused whole rather than cut into another command.
+    constexpr int kRoom = 4 * MAX_PATH;
+    char path[kRoom] = {};
+    char args[kRoom] = {};
+    if (FAILED(link->GetPath(path, kRoom, nullptr, 0))) return FALSE;
+    if (FAILED(link->GetArguments(args, kRoom))) return FALSE;
+    path[kRoom - 1] = '\0';
+    args[kRoom - 1] = '\0';
+    if (strlen(path) >= MAX_PATH || strlen(args) >= MAX_PATH) return FALSE;
     dormex::CopyTerminated(target, MAX_PATH, path, strlen(path));
     dormex::CopyTerminated(arguments, MAX_PATH, args, strlen(args));
     return TRUE;

@@ -49,7 +49,14 @@ bool ReadValue(HKEY key, LPCSTR name, DWORD type, std::vector<BYTE>& bytes) {
 
 void CopyTerminated(LPSTR buffer, DWORD size, const char* text, size_t length) {
     if (!buffer || size == 0) return;
-    size_t n = length < size - 1 ? length : size - 1;
+    size_t n = 0;
+    // Walk whole characters of the ANSI code page, so that a cut never ends
+    // on the lead byte of a double-byte character.
+    while (n < length && n < size - 1) {
+        const size_t step = ::IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(text[n])) ? 2 : 1;
+        if (n + step > length || n + step > size - 1) break;
+        n += step;
+    }
     if (n) std::memcpy(buffer, text, n);
     buffer[n] = '\0';
 }

@@ -33,7 +33,8 @@ private:
 // decide what fits.
 bool ReadValue(HKEY key, LPCSTR name, DWORD type, std::vector<BYTE>& bytes);
 
-// Copies text into buffer[0..size), cut to size - 1 bytes and always terminated.
+// Copies text into buffer[0..size), cut to at most size - 1 bytes before a
+// character that does not fit whole, and always terminated.
 // Does nothing when the buffer is null or has no room at all.
 void CopyTerminated(LPSTR buffer, DWORD size, const char* text, size_t length);
 

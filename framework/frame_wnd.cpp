@@ -25,6 +25,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, HWND parent) {
     create.hwndParent = parent;
     create.lpszName = title;
     create.hMenu = ::LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
+    m_hAccelTable = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     if (!PreCreateWindow(create)) return FALSE;
     return CreateEx(create);
 }
@@ -44,6 +45,11 @@ bool CFrameWnd::OnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     default:
         return false;
     }
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* msg) {
+    if (!m_hAccelTable || msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
+    return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, msg) ? TRUE : FALSE;
 }
 
 BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {

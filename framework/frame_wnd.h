@@ -1,4 +1,5 @@
-// CFrameWnd: a top-level frame made from a resource id (menu and title string) that keeps one child pane stretched over its client area.
+// CFrameWnd: a top-level frame made from a resource id (menu, accelerators and
+// title string) that keeps one child pane stretched over its client area.
 #pragma once
 
 #include "wnd.h"
@@ -10,9 +11,11 @@ constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
 
 class CFrameWnd : public CWnd {
 public:
-    // Registers the frame's class (through PreCreateWindow), loads the menu of
-    // resourceId and creates the window, not shown.
+    // Registers the frame's class (through PreCreateWindow), loads the menu and
+    // accelerators of resourceId and creates the window, not shown.
     BOOL LoadFrame(UINT resourceId, DWORD style, HWND parent = nullptr);
+    // Keystrokes for the frame or its pane go through its accelerators.
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     // Fills the creation structure; a subclass may change the class name and
@@ -27,4 +30,8 @@ protected:
     void PostNcDestroy() override { delete this; }
 
     HWND Pane() const { return ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST); }
+
+private:
+    // Loaded from the resources, which the system frees with the program.
+    HACCEL m_hAccelTable = nullptr;
 };

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+constexpr UINT ID_APP_EXIT_COMMAND = 57665;  // the framework's Exit command
+
 class CWnd;
 
 class CWinApp {
@@ -20,7 +22,11 @@ public:
     // Pumps messages until WM_QUIT or until the main window is gone.
     virtual int Run();
     // A menu or accelerator command that no window answered. TRUE when handled.
-    virtual BOOL OnCommand(UINT /*id*/) { return FALSE; }
+    // Exit (ID_APP_EXIT) closes the main window, as its close box would.
+    virtual BOOL OnCommand(UINT id);
+    // Offers a retrieved message to the windows it is for, from the one it
+    // names up to its top-level window; TRUE when one of them handled it.
+    virtual BOOL PreTranslateMessage(MSG* msg);
 
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;

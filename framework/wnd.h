@@ -35,6 +35,11 @@ public:
     // Gives the window its own procedure back and unbinds the object.
     HWND UnsubclassWindow();
 
+    // A message about to be dispatched to this window or one of its children,
+    // in whichever loop retrieved it; TRUE when it was handled (an accelerator
+    // turned into a command) and must not be dispatched.
+    virtual BOOL PreTranslateMessage(MSG* /*msg*/) { return FALSE; }
+
     // A message the parent got about this control (WM_DRAWITEM), handed to the
     // control's object; TRUE with *result set when it answered.
     virtual BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);

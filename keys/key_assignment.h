@@ -31,6 +31,9 @@ struct KeyAssignment {
     char currentParameter[kFieldSize];
     int currentLength;
     int savedLength;
+    // Set by Apply: only a record the user changed is written back, so that
+    // an untouched one keeps every stored value as it is, type and bytes.
+    bool applied;
 };
 
 // The process-wide table, index 0 to 6 for keys 1 to 7.

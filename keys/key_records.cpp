@@ -19,11 +19,15 @@ constexpr char kTypeValue[] = "ActionType";
 constexpr char kCommandValue[] = "ActionCommand";
 constexpr char kParameterValue[] = "ActionParam1";
 
-// The bytes of text that fit a field: at most 259, ending on a whole character.
+// The bytes of text that fit a field: at most 259, ending on a whole
+// character of the ANSI code page (a lead byte without its trail byte is
+// dropped, as it is half a character).
 size_t FittingLength(const char* text) {
     size_t n = 0;
     while (n < kFieldSize - 1 && text[n] != '\0') {
-        const size_t step = ::IsDBCSLeadByte(static_cast<BYTE>(text[n])) && text[n + 1] != '\0' ? 2 : 1;
+        const bool lead = ::IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(text[n]));
+        if (lead && text[n + 1] == '\0') break;
+        const size_t step = lead ? 2 : 1;
         if (n + step > kFieldSize - 1) break;
         n += step;
     }
@@ -122,8 +126,11 @@ void ApplyPending(const char* label) {
     CopyText(key.currentName, label);
     key.currentLength = key.pendingLength;
     key.currentType = key.pendingType;
+    key.applied = true;
     if (key.currentType == kActionShellItem) {
         std::memcpy(key.currentCommand, key.pendingCommand, static_cast<size_t>(key.currentLength));
+        // A shell item takes no arguments: a command line's ones do not stay behind.
+        std::memset(key.currentParameter, 0, kFieldSize);
     } else {
         CopyBytesAsText(key.currentCommand, FieldText(key.pendingCommand).c_str());
         CopyText(key.currentParameter, key.pendingParameter);
@@ -133,6 +140,10 @@ void ApplyPending(const char* label) {
 void SaveKey(int k, bool resetFlag, SettingsSink& sink) {
     KeyAssignment& key = g_keys[k];
     if (resetFlag) sink.DelKey(kButtons, ("Aux" + std::to_string(k + 1)).c_str());
+    // A record the user left alone is not rewritten: reading it may have cut
+    // or dropped values this program cannot hold (long texts, other value
+    // types, a type 0 with a leftover command), and the daemon reads them.
+    if (!resetFlag && !key.applied) return;
     if (key.currentName[0] == '\0' || key.currentCommand[0] == 0) return;
 
     const std::string subkey = Subkey(k);

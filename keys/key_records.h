@@ -23,8 +23,9 @@ void ResetAll();
 // Moves the selected key's pending choice into its current assignment, with
 // label as its name. Nothing happens while no key is selected.
 void ApplyPending(const char* label);
-// Writes key k's current assignment; with resetFlag its subkey is first
-// deleted, so that only the keys assigned since the reset keep a record.
+// Writes key k's current assignment when it was applied in this run; with
+// resetFlag its subkey is first deleted, so that only the keys assigned since
+// the reset keep a record. An untouched record stays as stored.
 void SaveKey(int k, bool resetFlag, SettingsSink& sink);
 
 // The pending choice emptied: no command, no parameter, type 0.

@@ -305,9 +305,12 @@ void CPPageCustomizeKeys::OnTest() {
     const std::string address(reinterpret_cast<const char*>(g_keys[g_selectedKey].pendingCommand),
                               strnlen(reinterpret_cast<const char*>(g_keys[g_selectedKey].pendingCommand),
                                         kFieldSize));
+    // An empty address opens nothing; the shell would open some folder instead.
+    if (address.empty()) return;
     SHELLEXECUTEINFOA execute = {};
     execute.cbSize = sizeof execute;
-    execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_DDEWAIT;
+    // No error box from the shell either: a test that fails is quiet.
+    execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_DDEWAIT | SEE_MASK_FLAG_NO_UI;
     execute.hwnd = m_hWnd;
     execute.lpFile = address.c_str();
     execute.nShow = SW_SHOWDEFAULT;

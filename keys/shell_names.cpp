@@ -1,32 +1,43 @@
 #include "shell_names.h"
 
+#include "key_records.h"
+
 #include <shellapi.h>
 
 #include <cstdlib>
 #include <cstring>
 
-BOOL GetDisplayName(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, char (&name)[MAX_PATH]) {
-    name[0] = '\0';
+BOOL GetFullDisplayName(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, std::string& name) {
+    name.clear();
     STRRET result = {};
     if (FAILED(folder->GetDisplayNameOf(item, flags, &result))) return FALSE;
     switch (result.uType) {
     case STRRET_WSTR: {
-        const int written =
-            ::WideCharToMultiByte(CP_ACP, 0, result.pOleStr, -1, name, MAX_PATH, nullptr, nullptr);
+        const int size = ::WideCharToMultiByte(CP_ACP, 0, result.pOleStr, -1, nullptr, 0, nullptr, nullptr);
+        if (size > 1) {
+            name.resize(static_cast<size_t>(size));
+            ::WideCharToMultiByte(CP_ACP, 0, result.pOleStr, -1, name.data(), size, nullptr, nullptr);
+            name.resize(std::strlen(name.c_str()));
+        }
         ::CoTaskMemFree(result.pOleStr);
-        // An over-long name fails the conversion; keep what fits, terminated.
-        if (written == 0) name[MAX_PATH - 1] = '\0';
         return TRUE;
     }
     case STRRET_OFFSET:
-        ::lstrcpynA(name, reinterpret_cast<const char*>(item) + result.uOffset, MAX_PATH);
+        name = reinterpret_cast<const char*>(item) + result.uOffset;
         return TRUE;
     case STRRET_CSTR:
-        ::lstrcpynA(name, result.cStr, MAX_PATH);
+        name.assign(result.cStr, strnlen(result.cStr, MAX_PATH));
         return TRUE;
     default:
         return FALSE;
     }
+}
+
+BOOL GetDisplayName(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, char (&name)[MAX_PATH]) {
+    std::string full;
+    const BOOL named = GetFullDisplayName(folder, item, flags, full);
+    keys::CopyText(name, full.c_str());
+    return named;
 }
 
 int GetIconIndex(LPCITEMIDLIST absolute, UINT flags) {
@@ -73,16 +84,38 @@ bool HasExtension(const char* path, const char* extension) {
 }
 
 BOOL ReadUrlShortcut(const char* path, char* buffer, DWORD size) {
+    if (size == 0) return FALSE;
+    buffer[0] = '\0';
     if (!HasExtension(path, ".url")) return FALSE;
-    ::GetPrivateProfileStringA("InternetShortcut", "URL", "", buffer, size, path);
-    return buffer[0] != '\0';
+    // Read into room to spare, so that an address too long for the buffer is
+    // seen whole and refused rather than cut into another address.
+    std::string address(4096, '\0');
+    const DWORD length = ::GetPrivateProfileStringA("InternetShortcut", "URL", "", address.data(),
+                                                    static_cast<DWORD>(address.size()), path);
+    if (length == 0 || length >= size || length >= address.size() - 1) return FALSE;
+    std::memcpy(buffer, address.data(), length + 1);
+    return TRUE;
 }
 
 std::string CPathSplitter::GetBaseName() {
-    // _splitpath_s refuses parts longer than their buffers; the name is then empty.
-    if (_splitpath_s(m_path.c_str(), m_drive, sizeof m_drive, m_directory, sizeof m_directory, m_baseName,
-                     sizeof m_baseName, m_extension, sizeof m_extension) != 0) {
-        m_baseName[0] = '\0';
+    // The C runtime's splitter has fixed part sizes and, on Windows, ends the
+    // process for a longer part; a plain walk over the characters has neither.
+    const char* text = m_path.c_str();
+    const char* nameStart = text;
+    const char* lastDot = nullptr;
+    for (const char* c = text; *c; c = ::CharNextExA(CP_ACP, c, 0)) {
+        if (*c == '\\' || *c == '/' || (*c == ':' && c == text + 1)) {
+            nameStart = c + 1;
+            lastDot = nullptr;
+        } else if (*c == '.') {
+            lastDot = c;
+        }
     }
+    const size_t driveLength = m_path.size() >= 2 && m_path[1] == ':' ? 2 : 0;
+    m_drive = m_path.substr(0, driveLength);
+    m_directory = m_path.substr(driveLength, static_cast<size_t>(nameStart - text) - driveLength);
+    const char* nameEnd = lastDot ? lastDot : text + m_path.size();
+    m_baseName.assign(nameStart, nameEnd);
+    m_extension.assign(nameEnd);
     return m_baseName;
 }

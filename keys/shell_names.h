@@ -7,8 +7,11 @@
 #include <map>
 #include <string>
 
-// The item's name in the folder with SHGDN_* flags, into a MAX_PATH buffer.
+// The item's whole name in the folder with SHGDN_* flags, however long.
 // FALSE when the shell gives none or a kind of string this does not read.
+BOOL GetFullDisplayName(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, std::string& name);
+// The same into a MAX_PATH buffer, cut on a whole character when it is longer:
+// for names that are only shown.
 BOOL GetDisplayName(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, char (&name)[MAX_PATH]);
 // The system image list index of an absolute list, with SHGFI_* flags.
 int GetIconIndex(LPCITEMIDLIST absolute, UINT flags);
@@ -27,12 +30,14 @@ private:
     std::map<std::string, int> m_indexes;  // "location,index" to the system list's index
 };
 // The address of a ".url" file (any case), read as an initialisation file.
-// FALSE for another extension or a file without an address.
+// FALSE for another extension, a file without an address, or an address that
+// does not fit the buffer (it is then empty: a cut address is another one).
 BOOL ReadUrlShortcut(const char* path, char* buffer, DWORD size);
 // Whether the path ends in the given extension (".url"), whatever its case.
 bool HasExtension(const char* path, const char* extension);
 
-// Splits a path into drive, directory, base name and extension.
+// Splits a path into drive, directory, base name and extension, by hand and
+// on whole characters of the ANSI code page, whatever their lengths.
 class CPathSplitter {
 public:
     void SetPath(const char* path) { m_path = path; }
@@ -41,8 +46,8 @@ public:
 
 private:
     std::string m_path;
-    char m_drive[3] = {};
-    char m_directory[256] = {};
-    char m_baseName[256] = {};
-    char m_extension[256] = {};
+    std::string m_drive;
+    std::string m_directory;
+    std::string m_baseName;
+    std::string m_extension;
 };

@@ -199,20 +199,8 @@ BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::
         ULONG attributes = SFGAO_FILESYSTEM;
         LPCITEMIDLIST one = data->relativeId;
         if (FAILED(data->parentFolder->GetAttributesOf(1, &one, &attributes))) attributes = 0;
-        if (m_rootFolder == CSIDL_DESKTOP) {
-            displayName = GetItemText(selected);
-            named = TRUE;
-            if (attributes & SFGAO_FILESYSTEM) {
-                char path[MAX_PATH] = {};
-                if (::SHGetPathFromIDListA(data->absoluteId, path)) {
-                    chosenCommand = path;
-                    if (key) keys::SetPendingText(*key, path);
-                }
-            } else if (key) {
-                keys::SetPendingIdList(*key, reinterpret_cast<const BYTE*>(data->absoluteId),
-                                       static_cast<int>(GetIdListSize(data->absoluteId)));
-            }
-        }
+        if (m_rootFolder == CSIDL_DESKTOP) named = ResolveFolder(*data, attributes, key, chosenCommand);
+        if (named) displayName = GetItemText(selected);
         TVITEMA children = {};
         children.mask = TVIF_CHILDREN;
         children.hItem = selected;
@@ -230,25 +218,59 @@ BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::
         return named;
     }
 
-    char path[MAX_PATH] = {};
-    GetDisplayName(data->parentFolder, data->relativeId, SHGDN_FORPARSING, path);
-    if (HasExtension(path, ".url")) {
-        char address[MAX_PATH] = {};
-        ReadUrlShortcut(path, address, sizeof address);
-        chosenCommand = address;
-        if (key) keys::SetPendingText(*key, address);
-    } else if (HasExtension(path, ".lnk")) {
-        char target[MAX_PATH] = {};
-        char arguments[MAX_PATH] = {};
-        GetLinkInfoEx(m_hWnd, path, target, arguments, 0);
-        chosenCommand = target;
-        if (key) keys::SetPendingText(*key, target, arguments);
-    } else {
-        chosenCommand = path;
-        if (key) keys::SetPendingText(*key, path);
+    // A parsing path that does not fit is refused whole: cut, it names another
+    // file, or loses the extension that says what the file is. Some shells
+    // cut a long one themselves; a whole one ends in the item's own name.
+    std::string path;
+    std::string ownName;
+    if (!GetFullDisplayName(data->parentFolder, data->relativeId, SHGDN_FORPARSING, path) ||
+        path.size() >= MAX_PATH) {
+        return FALSE;
     }
+    if (GetFullDisplayName(data->parentFolder, data->relativeId, SHGDN_INFOLDER | SHGDN_FORPARSING, ownName) &&
+        (ownName.size() > path.size() || path.compare(path.size() - ownName.size(), ownName.size(), ownName) != 0)) {
+        return FALSE;
+    }
+    std::string command;
+    std::string arguments;
+    if (HasExtension(path.c_str(), ".url")) {
+        char address[MAX_PATH] = {};
+        ReadUrlShortcut(path.c_str(), address, sizeof address);
+        command = address;
+    } else if (HasExtension(path.c_str(), ".lnk")) {
+        char target[MAX_PATH] = {};
+        char linkArguments[MAX_PATH] = {};
+        GetLinkInfoEx(m_hWnd, path.c_str(), target, linkArguments, 0);
+        command = target;
+        arguments = linkArguments;
+    } else {
+        command = path;
+    }
+    // An item that yields no command gives no name either, so that the label
+    // stays empty and no key is named after a choice that saves nothing.
+    if (command.empty()) return FALSE;
+    chosenCommand = command;
+    if (key) keys::SetPendingText(*key, command.c_str(), arguments.c_str());
     CPathSplitter splitter;
-    splitter.SetPath(path);
+    splitter.SetPath(path.c_str());
     displayName = splitter.GetBaseName();
     return TRUE;
+}
+
+bool CShellTreeCtrl::ResolveFolder(const ShellItemData& data, ULONG attributes, KeyAssignment* key,
+                                   std::string& chosenCommand) {
+    // A folder named without a command would show a name that Finish never
+    // saves: the failure rule (no name) wins over naming every folder.
+    if (attributes & SFGAO_FILESYSTEM) {
+        char path[MAX_PATH] = {};
+        if (!::SHGetPathFromIDListA(data.absoluteId, path) || !path[0]) return false;
+        chosenCommand = path;
+        if (key) keys::SetPendingText(*key, path);
+        return true;
+    }
+    const UINT size = GetIdListSize(data.absoluteId);
+    // A list longer than the record holds is refused, never cut.
+    if (size == 0 || size > kFieldSize) return false;
+    if (key) keys::SetPendingIdList(*key, reinterpret_cast<const BYTE*>(data.absoluteId), static_cast<int>(size));
+    return true;
 }

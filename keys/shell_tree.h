@@ -3,6 +3,7 @@
 // selection becomes the selected key's pending choice.
 #pragma once
 
+#include "key_assignment.h"
 #include "shell_names.h"
 #include "tree_ctrl.h"
 
@@ -42,6 +43,9 @@ public:
     int m_rootFolder = -1;
 
 private:
+    // A folder of the files tree as the pending choice: its path, or its
+    // identifier list when it has none. False when it yields no command.
+    bool ResolveFolder(const ShellItemData& data, ULONG attributes, KeyAssignment* key, std::string& chosenCommand);
     void SortChildren(HTREEITEM parent) const;
     void ReleaseItems();
     // Whether the item's children were loaded (TVIS_EXPANDEDONCE).

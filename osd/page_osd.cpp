@@ -72,10 +72,21 @@ void CPPageOSD::OnInitPage() {
     OnColorChanged();
 
     m_fontCombo.RefillFonts();
+    m_fontCombo.SetCurSel(StoredFaceIndex());
+    RefreshExample();
+}
+
+int CPPageOSD::StoredFaceIndex() {
+    // Read without the reader's default: with no name stored the index decides.
+    const std::string face = ReadString(store::kOsdFaceName.subkey, store::kOsdFaceName.name, "",
+                                        store::kOsdFaceName.bufferSize);
+    if (!face.empty()) {
+        const int named = m_fontCombo.FindStringExact(-1, face.c_str());
+        if (named >= 0) return named;
+    }
     // From start index 0 the search begins at item 1 and wraps round to item 0.
     const int firstArial = m_fontCombo.FindString(0, kDefaultFace);
-    m_fontCombo.SetCurSel(static_cast<int>(ReadNumber(store::kOsdFontIndex, static_cast<DWORD>(firstArial))));
-    RefreshExample();
+    return static_cast<int>(ReadNumber(store::kOsdFontIndex, static_cast<DWORD>(firstArial)));
 }
 
 void CPPageOSD::OnSizeChanged() {
@@ -110,10 +121,19 @@ void CPPageOSD::RefreshExample() {
 }
 
 LRESULT CPPageOSD::OnWizardNext() {
+    TakeRadiosBack();
+    return CPageFrame::OnWizardNext();
+}
+
+LRESULT CPPageOSD::OnWizardBack() {
+    TakeRadiosBack();
+    return CPageFrame::OnWizardBack();
+}
+
+void CPPageOSD::TakeRadiosBack() {
     UpdateData(TRUE);
     if (m_osdRadio == 0) m_osdEnabled = 1;
     if (m_osdRadio == 1) m_osdEnabled = 0;
-    return CPageFrame::OnWizardNext();
 }
 
 BOOL CPPageOSD::OnCommand(WPARAM wParam, LPARAM lParam) {

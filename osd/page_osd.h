@@ -29,11 +29,20 @@ protected:
     // Next only once a display radio is checked.
     DWORD WizardButtons() const override { return m_osdRadio == -1 ? PSWIZB_BACK : PSWIZB_BACK | PSWIZB_NEXT; }
     void OnActivatePage() override { RefreshExample(); }
+    // Every way off the page takes the radios back first (see TakeRadiosBack).
     LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+    void BeforeStripJump() override { TakeRadiosBack(); }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The switch and the tray radios into the values Finish saves, so that
+    // what the Summary shows (the pictures' choice) and the store agree.
+    void TakeRadiosBack();
+    // The stored face by its name; the stored index only when that name is
+    // not listed (fonts come and go, and the list's order with them).
+    int StoredFaceIndex();
     void OnSizeChanged();
     void OnColorChanged();
     // Remakes the Example font from the chosen face and size and shows it.

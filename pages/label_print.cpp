@@ -82,6 +82,7 @@ void DrawLabelStrip(HDC dc, int style, HFONT font, const KeyAssignment (&keys)[k
         char name[MAX_PATH] = {};
         ::lstrcpynA(name, ShownKeyName(keys[k]), sizeof name);
         if (name[0] == '\0') continue;  // a key without a name leaves its box blank
-        ::DrawTextA(dc, name, -1, &box, DT_WORDBREAK | DT_EXTERNALLEADING);
+        // As typed: an "&" is a letter of the name, not a mnemonic.
+        ::DrawTextA(dc, name, -1, &box, DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
     }
 }

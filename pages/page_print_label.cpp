@@ -45,8 +45,13 @@ void CPPagePrintLabel::OnInitPage() {
 }
 
 DWORD CPPagePrintLabel::WizardButtons() const {
-    const bool decided = m_radio == 1 || (m_radio == 0 && m_colorRadio != -1);
-    return decided ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK;
+    // The radios as they are now: the members hold them only as of the last
+    // time the page read them back, and Back does not.
+    const bool noPrint = ::IsDlgButtonChecked(m_hWnd, IDC_PRINT_NO) == BST_CHECKED;
+    const bool print = ::IsDlgButtonChecked(m_hWnd, IDC_PRINT_YES) == BST_CHECKED;
+    const bool styled = m_colorRadio != -1 || ::IsDlgButtonChecked(m_hWnd, IDC_PRINT_WHITE_ON_BLACK) == BST_CHECKED ||
+                        ::IsDlgButtonChecked(m_hWnd, IDC_PRINT_BLACK_ON_WHITE) == BST_CHECKED;
+    return noPrint || (print && styled) ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK;
 }
 
 BOOL CPPagePrintLabel::OnCommand(WPARAM wParam, LPARAM lParam) {

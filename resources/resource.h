@@ -39,7 +39,7 @@
 #define IDB_SUMMARY_KEYS 199
 #define IDB_SUMMARY_INAV 200
 #define IDB_LABEL_WHITE_ON_BLACK 201
-#define IDB_LABEL_BLACK_ON_WHITE 202
+#define IDB_LABEL_GREYED 202
 #define IDB_LUMORA_ON 203
 #define IDB_LUMORA_OFF 204
 #define IDB_KEYS_2 205
@@ -87,6 +87,7 @@
 #define ID_APP_EXIT 57665
 #define ID_NEXT_PANE 57680
 #define ID_PREV_PANE 57681
+#define AFX_IDS_IDLEMESSAGE 57345  // the frame's idle prompt
 
 // ---- Controls every page holds (the page frame)
 #define IDC_TAB_INTERNET_NAV 1032  // Tab strip labels, in strip order:

@@ -56,3 +56,20 @@ TEST_F(AboutBoxTest, OkAndEscapeCloseItAndLeaveTheWizardAsItWas) {
     // The wizard still answers its buttons.
     ASSERT_TRUE(Next());
 }
+
+// The hidden frame's keystrokes go through its accelerator table in whatever
+// loop is running (here the sheet's): F6 arrives as the next-pane command.
+TEST_F(AboutBoxTest, TheFrameTranslatesItsAccelerators) {
+    ASSERT_TRUE(StartProbedWizard());
+    HWND frame = driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(probe_.Run(frame_probe::kWatchCommandsExport), std::optional<DWORD>(1));
+    constexpr DWORD kNextPane = 57680;
+    constexpr DWORD kFromAccelerator = 1;
+    PostMessageA(frame, WM_KEYDOWN, VK_F6, 1);
+    PostMessageA(frame, WM_KEYUP, VK_F6, 0xC0000001);
+    EXPECT_TRUE(driver::WaitUntil(
+        [&] { return probe_.Run(frame_probe::kLastCommandExport) == static_cast<DWORD>(MAKEWPARAM(kNextPane, kFromAccelerator)); },
+        driver::kWaitMs, "F6 to reach the frame as its next-pane command"));
+    EXPECT_TRUE(wizard_.IsRunning());
+}

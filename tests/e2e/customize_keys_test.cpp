@@ -1,6 +1,7 @@
 // The Customize Keys page worked as a person works it: the mouse on the key
 // row, the radios, the trees and the buttons, keys typed into the edits; the
 // result read from the store after Finish.
+#include "frame_probe.h"
 #include "key_row.h"
 #include "remote_library.h"
 #include "shell_items.h"
@@ -109,6 +110,15 @@ protected:
             EXPECT_EQ(driver::CheckState(Control(id)), BST_UNCHECKED) << "radio " << id;
         }
     }
+    // Gives the shell time to show an error box, then looks for one: the
+    // program's failures are quiet.
+    void ExpectNoErrorBox(const std::string& after) {
+        driver::Pause(1500);
+        for (HWND window : driver::TopLevelWindows({"#32770", {}, wizard_.id()})) {
+            ASSERT_FALSE(window != sheet_ && driver::IsVisible(window))
+                << "a box after " << after << ": \"" << driver::Text(window) << "\"";
+        }
+    }
     std::optional<driver::RegistryValue> KeyValue(int k, const char* name) const {
         return ProfileValue("Buttons\\Aux" + std::to_string(k + 1), name);
     }
@@ -210,6 +220,21 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     EXPECT_FALSE(driver::IsVisible(Control(1022))) << "the placeholder tree goes";
     EXPECT_TRUE(driver::IsEnabled(Control(kTest))) << "emptying the address is an address change";
     EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit))) << "choosing a function closes the label";
+
+    // Test with nothing to open, or with what nothing opens, shows nothing.
+    ClickWithMouse(Control(kTest));
+    ASSERT_NO_FATAL_FAILURE(ExpectNoErrorBox("Test with an empty address"));
+    TypeInto(kAddressEdit, {'Q', 'Q'});
+    ASSERT_TRUE(WaitForText(kLabelEdit, "qq"));
+    ClickWithMouse(Control(kTest));
+    ASSERT_NO_FATAL_FAILURE(ExpectNoErrorBox("Test with an address that opens nothing"));
+    TypeInto(kAddressEdit, {VK_END, VK_BACK, VK_BACK});
+    ASSERT_TRUE(WaitForText(kAddressEdit, ""));
+
+    // The shell calls run on a thread whose COM is set up for the program's life.
+    driver::FrameProbe probe;
+    ASSERT_TRUE(probe.Attach(wizard_.id()));
+    EXPECT_EQ(probe.Run(frame_probe::kUiComExport), std::optional<DWORD>(frame_probe::kComReady));
 
     // "ravlentest:ok", typed.
     TypeInto(kAddressEdit, {'R', 'A', 'V', 'L', 'E', 'N', 'T', 'E', 'S', 'T'});

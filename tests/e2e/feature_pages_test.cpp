@@ -9,6 +9,8 @@ using namespace feature;
 
 namespace {
 
+constexpr int kSummaryLumora = 2136;  // then the print choice
+
 driver::RegistryValue Number(DWORD value) {
     driver::RegistryValue number{REG_DWORD, std::vector<BYTE>(sizeof value)};
     std::memcpy(number.data.data(), &value, sizeof value);
@@ -17,8 +19,13 @@ driver::RegistryValue Number(DWORD value) {
 
 }  // namespace
 
-TEST_F(FeaturePageTest, InternetNavValueOutsideTheSetWaitsForARadio) {
+// A stored switch of neither 0 nor 1 checks no radio. Left through the strip
+// without a click, such a page decides nothing: the Summary shows the stored
+// value, no label is printed, and Finish keeps what is stored.
+TEST_F(FeaturePageTest, ValuesOutsideTheSetWaitForARadioOrAreKept) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 2));
+    ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 2));
+    ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 2));
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(Next());
     EXPECT_FALSE(Checked(kINavEnable));
@@ -36,9 +43,20 @@ TEST_F(FeaturePageTest, InternetNavValueOutsideTheSetWaitsForARadio) {
     EXPECT_FALSE(Shown(kINavPictureOff));
     Click(kINavDisable);
     ASSERT_TRUE(Press(wizard::kNext, 2));
+    EXPECT_FALSE(Checked(kLumoraEnable));
+    EXPECT_FALSE(Checked(kLumoraDisable));
+    ASSERT_TRUE(Jump(kToPrintLabel));
+    EXPECT_FALSE(Checked(kPrint));
+    EXPECT_FALSE(Checked(kDoNotPrint));
+    EXPECT_TRUE(WaitForOffered("Back"));
     ASSERT_TRUE(Jump(kToSummary));
+    EXPECT_EQ(PrintDialog(), nullptr) << "a label printed that nobody asked for";
+    EXPECT_EQ(driver::Text(Control(kSummaryLumora)), "enable") << "the stored 2";
+    EXPECT_EQ(driver::Text(Control(kSummaryLumora + 1)), "yes") << "the stored 2";
     ASSERT_TRUE(FinishWithMouse());
     EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(0));
+    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), Number(2));
+    EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), Number(2));
 }
 
 TEST_F(FeaturePageTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {

@@ -158,7 +158,9 @@ TEST(LabelDrawingTest, NamesPrintInTheirBoxesInKeyOrderAndLongOnesWrapAndClip) {
     EXPECT_EQ(below, 0) << "the long name is not clipped at its box's bottom";
 }
 
-TEST(LabelDrawingTest, InstructionPictureFillsTheWidthOnPortraitAndTheHeightOnLandscape) {
+// The picture is scaled to the paper, the strip is not: whatever the scale,
+// the picture leaves the strip's band blank paper.
+TEST(LabelDrawingTest, InstructionPictureFillsTheWidthOnPortraitAndTheHeightOnLandscapeBelowTheStrip) {
     struct Paper {
         const char* name;
         short size, orientation;
@@ -166,7 +168,8 @@ TEST(LabelDrawingTest, InstructionPictureFillsTheWidthOnPortraitAndTheHeightOnLa
     };
     const Paper papers[] = {{"label-picture-a4", DMPAPER_A4, DMORIENT_PORTRAIT, false},
                             {"label-picture-letter", DMPAPER_LETTER, DMORIENT_PORTRAIT, false},
-                            {"label-picture-a4-landscape", DMPAPER_A4, DMORIENT_LANDSCAPE, true}};
+                            {"label-picture-a4-landscape", DMPAPER_A4, DMORIENT_LANDSCAPE, true},
+                            {"label-picture-letter-landscape", DMPAPER_LETTER, DMORIENT_LANDSCAPE, true}};
     for (const Paper& paper : papers) {
         SCOPED_TRACE(paper.name);
         std::vector<BYTE> mode = PaperMode(paper.size, paper.orientation);
@@ -204,6 +207,12 @@ TEST(LabelDrawingTest, InstructionPictureFillsTheWidthOnPortraitAndTheHeightOnLa
         EXPECT_NEAR(right, map.X(w * 374 / 582), kPictureToleranceMm);
         EXPECT_NEAR(top, map.Y(-50 - h * 136 / 732), kPictureToleranceMm);
         EXPECT_NEAR(bottom, map.Y(-50 - h * 166 / 732), kPictureToleranceMm);
+        // Down to 1 mm below the strip's bottom edge (29.5 mm), and across the whole sheet.
+        int drawn = 0;
+        for (double y = 0; y < map.Y(-305); y += step) {
+            for (double x = 0; x < page->width * step; x += step) drawn += page->At(x, y) < 240;
+        }
+        EXPECT_EQ(drawn, 0) << "the picture draws into the strip's band";
         std::cout << paper.name << ": printable " << map.horzSize << " x " << map.vertSize << " mm, picture "
                   << w / 10 << " x " << h / 10 << " mm; card edges off by " << left - map.X(w * 106 / 582) << ", "
                   << right - map.X(w * 374 / 582) << ", " << top - map.Y(-50 - h * 136 / 732) << ", "

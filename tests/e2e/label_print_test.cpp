@@ -1,9 +1,11 @@
 // The printed label, from the PDF the printer writes: where the strip, its
 // fold line and the instruction picture land on the paper, in which colours,
 // and whether a job is made at all.
+#include "built_program.h"
 #include "feature_page_fixture.h"
 #include "printed_label.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -17,6 +19,7 @@ constexpr double kStripToleranceMm = 0.3;
 // The picture's own pixels are 0.35 mm on A4; its edges may land one device pixel either way.
 constexpr double kPictureToleranceMm = 0.4;
 constexpr DWORD kPrintWaitMs = 30000;
+constexpr int kSummaryPrint = 2137;
 
 // The first point from (x, y) stepping by (dx, dy) mm, n steps, where dark is
 // what is sought; the point's position along the step, or NaN.
@@ -125,6 +128,22 @@ Mapping PrinterMapping(const DEVMODEA* mode = nullptr) {
     return mapping;
 }
 
+// The width in mm of text printed on the default printer in MM_LOMETRIC with the font.
+double PrintedWidth(const LOGFONTA& font, const std::string& text) {
+    HDC dc = CreateDCA(nullptr, label_test::DefaultPrinter().c_str(), nullptr, nullptr);
+    if (!dc) return 0;
+    const Mapping map = label_test::MappingOf(dc);
+    SetMapMode(dc, MM_LOMETRIC);
+    HFONT made = CreateFontIndirectA(&font);
+    HGDIOBJ old = SelectObject(dc, made);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    DeleteObject(made);
+    DeleteDC(dc);
+    return size.cx * map.unitX;
+}
+
 }  // namespace
 
 class LabelPrintTest : public FeaturePageTest {
@@ -230,6 +249,84 @@ TEST_F(LabelPrintTest, StyleOutsideTheSetOffersNextButPrintsNothing) {
     Click(kPrint);
     EXPECT_TRUE(WaitForOffered("Back"));
     EXPECT_TRUE(Enabled(kWhiteOnBlack));
+
+    // Declined again and left by Back: on the way back the buttons follow
+    // the radios as they are, not as the page last read them.
+    Click(kDoNotPrint);
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+    ASSERT_TRUE(Press(wizard::kBack, 3));
+    ASSERT_TRUE(Press(wizard::kNext, 4));
+    EXPECT_TRUE(Checked(kDoNotPrint));
+    EXPECT_TRUE(WaitForOffered("Back Next"));
+    Click(kPrint);
+    EXPECT_TRUE(WaitForOffered("Back"));
     Click(kWhiteOnBlack);
     EXPECT_TRUE(WaitForOffered("Back Next"));
+}
+
+// Through the wizard: the names the key table holds, as typed ("&" is a
+// letter), in the page's label font: its dialog's font at 35 units.
+TEST_F(LabelPrintTest, NamesPrintAsTypedInThePagesLabelFont) {
+    const std::string names[] = {"R&D", "Calendar"};
+    for (int k = 0; k < 2; ++k) {
+        ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER,
+                                        std::string(wizard::kProfile) + "\\Buttons\\Aux" + std::to_string(k + 1),
+                                        "DisplayName", names[k]));
+    }
+    ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
+    ASSERT_TRUE(StartWizard());
+    ASSERT_TRUE(Jump(kToCustomizeKeys));  // which reads the key table
+    ASSERT_TRUE(Jump(kToPrintLabel));
+    const FILETIME since = label_test::Now();
+    ASSERT_TRUE(WaitForOffered("Back Next"));
+    ClickWithMouse(Button(wizard::kNext));
+    ASSERT_TRUE(AnswerPrintDialog(IDOK));
+    const std::vector<std::string> pdfs = label_test::WaitForPdfs(since, 1, kPrintWaitMs);
+    ASSERT_EQ(pdfs.size(), 1u);
+    const std::vector<label_test::Word> words = label_test::Words(pdfs[0]);
+
+    const languages::BuiltProgram program;
+    const auto dialog = program ? program.Dialog(136, languages::kEnglish) : std::nullopt;
+    ASSERT_TRUE(dialog) << "the Print Label page's template";
+    LOGFONTA font = {};
+    font.lfHeight = 35;
+    font.lfWeight = dialog->weight;
+    font.lfItalic = dialog->italic;
+    font.lfCharSet = dialog->charset;
+    lstrcpynA(font.lfFaceName, dialog->typeface.c_str(), LF_FACESIZE);
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const auto word = std::find_if(words.begin(), words.end(), [&](const auto& w) { return w.text == name; });
+        ASSERT_NE(word, words.end()) << "the name is not printed as typed";
+        const double expected = PrintedWidth(font, name);
+        EXPECT_NEAR(word->right - word->left, expected, expected * 0.05) << "not in the dialog's font at 35 units";
+        std::cout << name << ": printed " << word->right - word->left << " mm wide, " << expected
+                  << " mm in the dialog's font at 35 units\n";
+    }
+}
+
+// Where the print system lists no printer, the system says so instead of
+// showing its print dialog: nothing prints, the wizard goes on, and Finish
+// saves. (label_print_e2e_test_no_printer runs it so; with a printer there
+// the road cannot be taken.)
+class NoPrinterTest : public FeaturePageTest {};
+
+TEST_F(NoPrinterTest, NothingPrintsAndTheWizardGoesOnToFinish) {
+    if (!label_test::DefaultPrinter().empty()) GTEST_SKIP() << "a printer is there";
+    ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
+    ASSERT_TRUE(StartWizard());
+    ASSERT_TRUE(Jump(kToPrintLabel));
+    ASSERT_TRUE(WaitForOffered("Back Next"));
+    const FILETIME since = label_test::Now();
+    ClickWithMouse(Button(wizard::kNext));
+    ASSERT_TRUE(AnswerPrintDialog(IDOK)) << "the system's word that there is no printer";
+    ASSERT_TRUE(WaitForPage(5));
+    driver::Pause(1500);
+    EXPECT_EQ(PrintDialog(), nullptr);
+    EXPECT_TRUE(label_test::PdfsSince(since).empty());
+    ASSERT_TRUE(Jump(kToSummary));
+    EXPECT_EQ(driver::Text(Control(kSummaryPrint)), "yes") << "the print choice";
+    ASSERT_TRUE(FinishWithMouse());
+    EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), driver::DwordValue(1));
+    EXPECT_EQ(ProfileValue("Buttons", "PrintSubRadioBtns"), driver::DwordValue(1));
 }

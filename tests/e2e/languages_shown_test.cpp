@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include <map>
 #include <set>
 #include <vector>
@@ -100,6 +102,17 @@ protected:
             HWND control = GetDlgItem(page, item.id);
             ASSERT_TRUE(control) << "no control " << item.id;
             ExpectShown(item, ShownText(control), language);
+        }
+        // Every control sits where its template puts it at the reference base
+        // units: 6 pixels for 4 dialog units across, and 13 for 8 down, or 12
+        // where the interface language is Traditional Chinese.
+        const int down = GetUserDefaultUILanguage() == 0x0404 ? 12 : 13;
+        for (const driver::DialogItem& item : dialog->items) {
+            HWND control = static_cast<WORD>(item.id) == 0xFFFF ? nullptr : GetDlgItem(page, item.id);
+            if (!control) continue;
+            const RECT rect = driver::RectIn(control, page);
+            EXPECT_LE(std::abs(rect.left - MulDiv(item.x, 6, 4)), 1) << "control " << item.id << " left";
+            EXPECT_LE(std::abs(rect.top - MulDiv(item.y, down, 8)), 1) << "control " << item.id << " top";
         }
         std::multiset<std::string> unnamedShown;
         for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -1,8 +1,10 @@
 // The On-Screen Display page in the running wizard: what it reads, what the
 // user changes with mouse and keys, and what Finish stores.
+#include "log_pixels.h"
 #include "osd_summary_fixture.h"
 
 #include <cstring>
+#include <iostream>
 #include <map>
 
 using namespace osd;
@@ -11,11 +13,21 @@ namespace {
 
 constexpr int kSeventyTwo = 7;  // the last size item
 constexpr int kRedIndex = 9;
+constexpr char kStoredFace[] = "Tahoma";  // one of the faces the test prefix has
 
 DWORD Number(const driver::RegistryValue& value) {
     DWORD number = 0;
     if (value.data.size() == sizeof number) std::memcpy(&number, value.data.data(), sizeof number);
     return number;
+}
+
+// The height of the combo with its list dropped down, in pixels.
+int DroppedHeight(HWND combo) {
+    RECT dropped = {};
+    DWORD_PTR ok = 0;
+    SendMessageTimeoutA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped), SMTO_ABORTIFHUNG,
+                        5000, &ok);
+    return dropped.bottom - dropped.top;
 }
 
 }  // namespace
@@ -105,6 +117,10 @@ TEST_F(OsdSummaryTest, StoredChoicesAreShownAndNextWaitsForADisplayRadio) {
     ASSERT_TRUE(SetProfileNumber("SysTrayIcon", "Hide", 1));
     ASSERT_TRUE(SetProfileNumber("OSD", "SizeIndex", 1));
     ASSERT_TRUE(SetProfileNumber("OSD", "ColorIndex", 12));
+    // The face is found by its stored name; the stored index, left from a
+    // list that has changed since, names another face.
+    ASSERT_TRUE(SetProfileString("OSD", "FaceName", kStoredFace));
+    ASSERT_TRUE(SetProfileNumber("OSD", "FontIndex", 0));
     ASSERT_TRUE(ShowOsdPage());
     EXPECT_EQ(driver::CheckState(Control(IDC_OSD_ENABLE)), BST_UNCHECKED);
     EXPECT_EQ(driver::CheckState(Control(IDC_OSD_DISABLE)), BST_UNCHECKED);
@@ -116,6 +132,10 @@ TEST_F(OsdSummaryTest, StoredChoicesAreShownAndNextWaitsForADisplayRadio) {
     if (const auto font = probe_.ControlFont(IDC_OSD_EXAMPLE)) {
         EXPECT_EQ(font->lfHeight, PixelHeight(14));
     }
+    HWND faces = Control(IDC_OSD_FONT_COMBO);
+    ASSERT_NE(driver::ComboItemText(faces, 0), kStoredFace) << "the prefix's first face is the stored one";
+    EXPECT_EQ(driver::ComboItemText(faces, driver::ComboSelection(faces)), kStoredFace);
+    EXPECT_EQ(driver::Text(Control(IDC_OSD_EXAMPLE)), kStoredFace);
 
     driver::Pause(300);  // the page's buttons are posted
     EXPECT_FALSE(driver::IsEnabled(Button(wizard::kNext))) << "Back only before a display radio is checked";
@@ -209,4 +229,29 @@ TEST_F(OsdSummaryTest, StoredIndexesOutsideTheirListsLeaveTheCombosEmpty) {
     EXPECT_EQ(number("FontIndex"), static_cast<DWORD>(-1));
     EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\OSD", "FaceName").value_or(""),
               "Arial");
+}
+
+// The layout pass pins every control to the pixels of the reference units
+// but leaves a combo its drop-down height at the system font's own units.
+TEST_F(OsdSummaryTest, CombosKeepTheirDropDownHeightWhateverTheSystemFont) {
+    const int combos[] = {IDC_OSD_FONT_COMBO, IDC_OSD_SIZE_COMBO, IDC_OSD_COLOR_COMBO};
+    std::map<int, int> atReference;
+    for (DWORD dpi : {96u, 144u}) {
+        SCOPED_TRACE(std::to_string(dpi) + " dpi");
+        driver::ScopedLogPixels logPixels(dpi);
+        ASSERT_TRUE(StartWizard() && ShowPage(kOsdPage) && Painted());
+        for (int id : combos) {
+            const int height = DroppedHeight(Control(id));
+            std::cout << dpi << " dpi: combo " << id << " drops down to " << height << " pixels\n";
+            if (dpi == 96) {
+                atReference[id] = height;
+                EXPECT_GT(height, 100) << "combo " << id;
+            } else {
+                // The units grow with the font by about half.
+                EXPECT_GT(height, atReference[id] * 13 / 10) << "combo " << id << " was pulled to the reference units";
+            }
+        }
+        wizard_.Kill();
+        ASSERT_TRUE(wizard_.WaitForExit(driver::kWaitMs, "the wizard to end"));
+    }
 }

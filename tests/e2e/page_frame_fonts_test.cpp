@@ -1,8 +1,9 @@
-// The Frame fonts each control of the shown page is given, in both contrast
-// modes; high contrast is switched while a page is shown, and the sheet then
-// re-activates it.
+// The Frame fonts each control of the shown page is given, and the colours its
+// frame texts show on screen, in both contrast modes; high contrast is switched
+// while a page is shown, and the sheet then re-activates it.
 #include "page_frame_fixture.h"
 #include "resource_reader.h"
+#include "screen_pixels.h"
 
 #include <cstring>
 #include <string>
@@ -67,6 +68,30 @@ protected:
         }
         if (page == 0) ExpectFont(frame::kHeading, {sizes.heading, FW_BOLD, 17, false, face_}, "heading");
         ExpectFont(kBodyControl[page], {sizes.text, FW_NORMAL, 0, false, face_}, "body control");
+        ExpectFrameColours(page);
+    }
+
+    // The texts as drawn: a white title, the Welcome page's blue heading, and
+    // the labels of the pages after this one in light grey, those before it
+    // in the ordinary black.
+    void ExpectFrameColours(int page) {
+        ASSERT_TRUE(driver::WaitUntilPainted(sheet_, driver::kWaitMs));
+        auto shows = [](HWND control, COLORREF colour) {
+            return ShareOfPixels(control, [colour](COLORREF pixel) { return pixel == colour; }) > 0;
+        };
+        constexpr COLORREF kWhite = RGB(255, 255, 255), kBlue = RGB(0, 0, 255), kGrey = RGB(192, 192, 192);
+        EXPECT_TRUE(shows(Control(frame::kTitle), kWhite)) << "the title is not white";
+        if (page == 0) {
+            EXPECT_TRUE(shows(Control(frame::kHeading), kBlue)) << "the heading is not blue";
+        }
+        for (int label = 0; label < frame::kLabelCount; ++label) {
+            if (label == frame::OwnLabel(page)) continue;
+            const bool later = label > frame::OwnLabel(page);
+            EXPECT_EQ(shows(Label(label), kGrey), later) << "label " << label << (later ? " not" : "") << " grey";
+            if (!later) {
+                EXPECT_TRUE(shows(Label(label), RGB(0, 0, 0))) << "label " << label << " not black";
+            }
+        }
     }
 
     std::string face_ = DialogFace();

@@ -7,17 +7,29 @@ namespace {
 
 std::string LabelName(int label) { return "label " + std::to_string(frame::kFirstLabel + label); }
 
+bool Offers(HWND button) { return button && driver::IsVisible(button) && driver::IsEnabled(button); }
+
 }  // namespace
 
-TEST_F(PageFrameTest, EveryLabelOfTheWelcomePageJumpsToItsPage) {
+TEST_F(PageFrameTest, EveryLabelOfTheWelcomePageJumpsToItsPageWithAClick) {
     ASSERT_TRUE(StartProbedWizard());
+    ASSERT_TRUE(probe_.CountSounds());
     for (int label = 0; label < frame::kLabelCount; ++label) {
         SCOPED_TRACE(LabelName(label));
+        // The Welcome page, each time it is shown, offers Next alone.
+        EXPECT_TRUE(driver::WaitUntil(
+            [&] {
+                return !Offers(Button(wizard::kBack)) && Offers(Button(wizard::kNext)) &&
+                       !Offers(Button(wizard::kFinish));
+            },
+            2000, "the Welcome page to offer Next only"));
         PointAt(label);
         ASSERT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over " + LabelName(label) + " of the Welcome page"));
         ClickWithMouse(Label(label));
         // Straight there: the pages between are not shown on the way.
         EXPECT_TRUE(WaitForPage(label + 1));
+        EXPECT_TRUE(driver::WaitUntil([&] { return probe_.SoundsPlayed() == static_cast<DWORD>(label + 1); }, 2000,
+                                      "one click sound for each jump"));
         ASSERT_TRUE(ShowPage(0));
     }
 }

@@ -3,6 +3,7 @@
 #include "built_program.h"
 #include "osd_summary_fixture.h"
 
+#include <cstring>
 #include <map>
 
 using namespace osd;
@@ -153,6 +154,44 @@ TEST_F(SummaryTest, TheOsdPagesChoicesWinOverTheStore) {
     EXPECT_EQ(Swatch(), kWhite);
     EXPECT_GT(ShareOf(Control(IDC_SUMMARY_OSD_SAMPLE), kBlack), 0.05) << "white on a black band";
     EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_SHOW_TRAY_ICON));
+}
+
+// Back and a Tab strip label leave the On-Screen Display page as Next does:
+// what its radios say then is what the Summary shows and Finish stores.
+TEST_F(SummaryTest, EveryWayOffTheOsdPageTakesItsRadiosBack) {
+    ASSERT_TRUE(program_);
+    const int greyed[] = {IDC_OSD_FONT_COMBO, IDC_OSD_SIZE_COMBO, IDC_OSD_COLOR_COMBO, IDC_OSD_FONT_LABEL,
+                          IDC_OSD_SIZE_LABEL, IDC_OSD_COLOR_LABEL, IDC_OSD_EXAMPLE_LABEL};
+    for (const bool byBack : {true, false}) {
+        SCOPED_TRACE(byBack ? "left by Back" : "left through the strip");
+        // A stored disabled display greys its controls from the start.
+        ASSERT_TRUE(SetProfileNumber("Buttons", "OSDEnable", 0));
+        ASSERT_TRUE(SetProfileNumber("SysTrayIcon", "Hide", 0));
+        ASSERT_TRUE(StartWizard() && ShowPage(kOsdPage) && Painted());
+        EXPECT_EQ(driver::CheckState(Control(IDC_OSD_DISABLE)), BST_CHECKED);
+        for (int id : greyed) EXPECT_FALSE(driver::IsEnabled(Control(id))) << "control " << id;
+
+        ClickWithMouse(Control(IDC_OSD_ENABLE));
+        ClickWithMouse(Control(IDC_TRAY_HIDE));
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsEnabled(Control(IDC_OSD_FONT_COMBO)); },
+                                      driver::kWaitMs, "the display controls back"));
+        if (byBack) {
+            ASSERT_TRUE(ClickWhenEnabled(wizard::kBack));
+            ASSERT_TRUE(WaitForPage(kOsdPage - 1));
+        }
+        ClickWithMouse(Label(kSummaryPage - 1));
+        ASSERT_TRUE(WaitForPage(kSummaryPage));
+        EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_HIDE_TRAY_ICON));
+        ASSERT_TRUE(Finish());
+        auto stored = [&](const char* subkey, const char* name) {
+            const auto value = ProfileValue(subkey, name);
+            DWORD number = 0xBAD;
+            if (value && value->data.size() == sizeof number) std::memcpy(&number, value->data.data(), sizeof number);
+            return number;
+        };
+        EXPECT_EQ(stored("Buttons", "OSDEnable"), 1u);
+        EXPECT_EQ(stored("SysTrayIcon", "Hide"), 1u);
+    }
 }
 
 // Both pages as a person sees them, in the run's language, normal and in high contrast.

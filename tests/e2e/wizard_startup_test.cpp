@@ -1,8 +1,39 @@
+#include "../../tools/hooks/frame_probe_state.h"
+#include "remote_library.h"
 #include "wizard_fixture.h"
 
 namespace {
 
+constexpr int kExitCommand = 57665;
+
 driver::WindowQuery HiddenFrame(DWORD processId) { return {"RavlenClass", {}, processId}; }
+
+// A CBT hook over the whole desktop that keeps Ravlen.exe from making its
+// sheet, for as long as it is set.
+class SheetRefused {
+public:
+    SheetRefused() : refused_(CreateEventA(nullptr, TRUE, FALSE, frame_probe::kSheetRefusedEvent)) {
+        library_ = LoadLibraryA(driver::FileBesideTest(frame_probe::kLibrary).c_str());
+        auto proc = library_ ? reinterpret_cast<HOOKPROC>(
+                                   reinterpret_cast<void*>(GetProcAddress(library_, frame_probe::kRefuseSheetProc)))
+                             : nullptr;
+        hook_ = proc ? SetWindowsHookExA(WH_CBT, proc, library_, 0) : nullptr;
+    }
+    ~SheetRefused() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+        if (library_) FreeLibrary(library_);
+        if (refused_) CloseHandle(refused_);
+    }
+    SheetRefused(const SheetRefused&) = delete;
+    SheetRefused& operator=(const SheetRefused&) = delete;
+    explicit operator bool() const { return hook_ && refused_; }
+    bool Refused() const { return WaitForSingleObject(refused_, 0) == WAIT_OBJECT_0; }
+
+private:
+    HANDLE refused_;
+    HMODULE library_ = nullptr;
+    HHOOK hook_ = nullptr;
+};
 
 }  // namespace
 
@@ -29,7 +60,7 @@ TEST_F(WizardTest, OneWizardPerSessionWithAHiddenFrameAndNoOwner) {
     EXPECT_TRUE(wizard_.IsRunning());
 }
 
-TEST_F(WizardTest, ClosingTheHiddenFrameEndsTheWizardUnsaved) {
+TEST_F(WizardTest, ClosingTheHiddenFrameOrItsExitEndsTheWizardUnsaved) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 0));
     const auto before = Profile();
     ASSERT_TRUE(StartWizard());
@@ -43,4 +74,27 @@ TEST_F(WizardTest, ClosingTheHiddenFrameEndsTheWizardUnsaved) {
     // The single-instance lock went with it: a new start works.
     ASSERT_TRUE(StartWizard());
     EXPECT_EQ(driver::TopLevelWindows(HiddenFrame(wizard_.id())).size(), 1u);
+
+    // The frame's Exit command closes the wizard as its close box would.
+    ASSERT_TRUE(WalkToSummary());
+    frame = driver::WaitForWindow(HiddenFrame(wizard_.id()), driver::kWaitMs);
+    ASSERT_NE(frame, nullptr);
+    PostMessageA(frame, WM_COMMAND, kExitCommand, 0);
+    ASSERT_TRUE(WaitForWizardExit("its frame's Exit command was given"));
+    EXPECT_EQ(Profile(), before) << driver::Describe(Profile());
+}
+
+// A sheet that cannot be made ends the program instead of leaving it waiting
+// behind its hidden frame, holding the single-instance lock.
+TEST_F(WizardTest, ASheetThatCannotBeMadeEndsTheProgram) {
+    {
+        SheetRefused refusal;
+        ASSERT_TRUE(refusal) << "cannot set the desktop's CBT hook (error " << GetLastError() << ")";
+        wizard_ = driver::Process::Start(driver::BinPath("Ravlen.exe"));
+        ASSERT_TRUE(wizard_);
+        ASSERT_TRUE(driver::WaitUntil([&] { return refusal.Refused(); }, driver::kWaitMs, "the sheet to be refused"));
+        ASSERT_TRUE(WaitForWizardExit("its sheet could not be made"));
+    }
+    ASSERT_TRUE(StartWizard());
+    EXPECT_TRUE(driver::IsVisible(sheet_));
 }

@@ -109,6 +109,11 @@ TEST_F(KeyRecordsTest, CommandLinesRoundTripAndUnknownTypesComeBackAsOne) {
     EXPECT_EQ(keys::AssignmentCaption(g_keys[4]), "C:\\odd.exe -x") << "shown like a command line";
     EXPECT_EQ(keys::AssignmentCaption(g_keys[0]), "Lock Desktop");
 
+    // Applied again as it is, an odd type goes back as a command line.
+    g_selectedKey = 4;
+    keys::SetPendingText(g_keys[4], "C:\\odd.exe", "-x");
+    keys::ApplyPending("Odd");
+    g_keys[4].currentType = 3;
     SaveAll(false);
     EXPECT_EQ(Value(1, "DisplayName"), Text("Notes"));
     EXPECT_EQ(Value(1, "ActionParam1"), Text("/n \"a b\""));
@@ -116,7 +121,6 @@ TEST_F(KeyRecordsTest, CommandLinesRoundTripAndUnknownTypesComeBackAsOne) {
     EXPECT_EQ(Value(1, "ActionType"), Number(1));
     EXPECT_EQ(Value(4, "ActionType"), Number(1)) << "type 3 written back as a command line";
     EXPECT_EQ(Value(4, "ActionCommand"), Text("C:\\odd.exe"));
-    EXPECT_EQ(Value(5, "ActionType"), Number(1)) << "a text type is rewritten as a number";
     EXPECT_EQ(g_keys[4].currentType, 3) << "saving leaves the in-memory type";
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Aux(0))) << "keys without a command get no record";
 }
@@ -138,12 +142,13 @@ TEST_F(KeyRecordsTest, ShellItemsLoadFromByteBlocksWhateverTheTypeIsStoredAs) {
     EXPECT_EQ(keys::AssignmentCaption(g_keys[2]), "Computer");
     EXPECT_STREQ(g_keys[2].currentParameter, "") << "a shell item takes no arguments";
 
+    g_selectedKey = 3;
+    keys::SetPendingIdList(g_keys[3], kComputer.data(), static_cast<int>(kComputer.size()));
+    keys::ApplyPending("Also computer");
     SaveAll(false);
-    for (int k : {2, 3}) {
-        EXPECT_EQ(Value(k, "ActionCommand"), Block(kComputer));
-        EXPECT_EQ(Value(k, "ActionType"), Number(6));
-        EXPECT_EQ(Value(k, "ActionParam1"), Text(""));
-    }
+    EXPECT_EQ(Value(3, "ActionCommand"), Block(kComputer));
+    EXPECT_EQ(Value(3, "ActionType"), Number(6));
+    EXPECT_EQ(Value(3, "ActionParam1"), Text(""));
 }
 
 TEST_F(KeyRecordsTest, ResetLeavesOnlyTheKeysAssignedAfterIt) {
@@ -245,9 +250,103 @@ TEST_F(KeyRecordsTest, HostileStoreContentsStayInsideTheFields) {
     EXPECT_EQ(std::strlen(g_keys[5].currentParameter), 259u);
     EXPECT_STREQ(g_keys[6].savedName, "Internet") << "the next record is untouched";
 
-    // The damaged records save as far as they can: the cut text, no block.
+    // The applied record is written cut; the damaged ones are left as they are.
     SaveAll(false);
-    EXPECT_EQ(Value(0, "DisplayName"), Text(std::string(259, 'N')));
     EXPECT_EQ(Value(1, "ActionCommand"), Block(std::vector<BYTE>(4000, 0x41))) << "the unread block stays";
     EXPECT_EQ(Value(5, "ActionCommand"), Text(std::string(259, 'N')));
+}
+
+namespace {
+
+RegistryValue Typed(DWORD type, const std::string& text) {
+    return RegistryValue{type, std::vector<BYTE>(text.begin(), text.end() + 1)};
+}
+
+// A name of 150 double-byte characters in code page 932 (hiragana "a").
+std::string DoubleByteName() {
+    std::string name;
+    for (int i = 0; i < 150; ++i) name += "\x82\xA0";
+    return name;
+}
+
+// A stored record as other tools and older versions left it.
+struct HostileRecord {
+    const char* what;
+    std::vector<std::pair<std::string, RegistryValue>> values;
+};
+
+const std::vector<HostileRecord>& HostileRecords() {
+    const auto sz = [](const std::string& text) { return driver::SzValue(text); };
+    const auto number = [](DWORD n) { return driver::DwordValue(n); };
+    static const std::vector<HostileRecord> records = {
+        {"command longer than a field",
+         {{"DisplayName", sz("Long")}, {"ActionType", number(1)}, {"ActionCommand", sz(std::string(300, 'c'))}}},
+        {"parameter longer than a field",
+         {{"DisplayName", sz("Args")}, {"ActionType", number(1)}, {"ActionCommand", sz("C:\\a.exe")},
+          {"ActionParam1", sz(std::string(400, 'p'))}}},
+        {"parameter with variables",
+         {{"DisplayName", sz("Env")}, {"ActionType", number(1)}, {"ActionCommand", sz("notepad.exe")},
+          {"ActionParam1", Typed(REG_EXPAND_SZ, "%USERPROFILE%\\a.txt")}}},
+        {"name with variables",
+         {{"DisplayName", Typed(REG_EXPAND_SZ, "%USERNAME%")}, {"ActionType", number(1)},
+          {"ActionCommand", sz("C:\\b.exe")}}},
+        {"name as several strings",
+         {{"DisplayName", RegistryValue{REG_MULTI_SZ, {'A', 0, 'B', 0, 0}}}, {"ActionType", number(1)},
+          {"ActionCommand", sz("C:\\b.exe")}}},
+        {"default function with a leftover command",
+         {{"DisplayName", sz("Lock")}, {"ActionType", number(0)}, {"ActionCommand", sz("C:\\stale.exe")}}},
+        {"no type, a leftover command", {{"DisplayName", sz("Lock")}, {"ActionCommand", sz("C:\\stale.exe")}}},
+        {"unreadable type, a leftover command",
+         {{"DisplayName", sz("Lock")}, {"ActionType", RegistryValue{REG_BINARY, {1, 2, 3}}},
+          {"ActionCommand", sz("C:\\stale.exe")}}},
+        {"unknown type", {{"DisplayName", sz("Odd")}, {"ActionType", number(3)}, {"ActionCommand", sz("C:\\o.exe")}}},
+        {"type as text", {{"DisplayName", sz("Mail")}, {"ActionType", sz("1")}, {"ActionCommand", sz("mailto:")}}},
+        {"shell item with arguments",
+         {{"DisplayName", sz("Computer")}, {"ActionType", number(6)},
+          {"ActionCommand", RegistryValue{REG_BINARY, kComputer}}, {"ActionParam1", sz("left over")}}},
+        {"double-byte name longer than a field",
+         {{"DisplayName", sz(DoubleByteName())}, {"ActionType", number(1)}, {"ActionCommand", sz("C:\\j.exe")}}},
+    };
+    return records;
+}
+
+}  // namespace
+
+// Finish after the page was shown rewrites no record the user left alone:
+// every value keeps its name, type and bytes.
+TEST_F(KeyRecordsTest, UntouchedRecordsStayAsStoredByteForByte) {
+    for (const HostileRecord& record : HostileRecords()) {
+        SCOPED_TRACE(record.what);
+        driver::DeleteKey(HKEY_CURRENT_USER, Path("Buttons"));
+        for (KeyAssignment& key : g_keys) key = KeyAssignment{};
+        for (const auto& [name, value] : record.values) {
+            ASSERT_TRUE(WriteValue(HKEY_CURRENT_USER, Aux(3), name, value.type, value.data.data(),
+                                   static_cast<DWORD>(value.data.size())));
+        }
+        const driver::RegistrySnapshot before = Snapshot(HKEY_CURRENT_USER, root_);
+        keys::Load(nullptr);
+        SaveAll(false);
+        EXPECT_EQ(Snapshot(HKEY_CURRENT_USER, root_), before) << driver::Describe(Snapshot(HKEY_CURRENT_USER, root_));
+    }
+}
+
+// A record the user changed is written in full: a shell item over a command
+// line leaves no argument behind, and a name cut to fit ends on a character.
+TEST_F(KeyRecordsTest, AppliedRecordsAreWrittenWhole) {
+    Store(0, {"Notepad", "/p x", "notepad.exe", kActionCommand});
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(1), "DisplayName", DoubleByteName()));
+    keys::Load(nullptr);
+    // Cut before the character that does not fit: 129 whole characters in
+    // code page 932, 259 single bytes elsewhere.
+    const size_t fitting = GetACP() == 932 ? 258 : 259;
+    EXPECT_EQ(std::string(g_keys[1].savedName), DoubleByteName().substr(0, fitting));
+
+    g_selectedKey = 0;
+    keys::SetPendingIdList(g_keys[0], kComputer.data(), static_cast<int>(kComputer.size()));
+    keys::ApplyPending("Computer");
+    SaveAll(false);
+    EXPECT_EQ(Value(0, "DisplayName"), Text("Computer"));
+    EXPECT_EQ(Value(0, "ActionParam1"), Text(""));
+    EXPECT_EQ(Value(0, "ActionCommand"), Block(kComputer));
+    EXPECT_EQ(Value(0, "ActionType"), Number(6));
 }

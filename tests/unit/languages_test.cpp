@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -296,13 +297,39 @@ std::string Reading(const std::string& text) {
     return out;
 }
 
+constexpr LANGID kAllLanguages[] = {0x0404, 0x0405, 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0411,
+                                    0x0416, 0x041B, 0x041F, 0x0424, 0x0804, 0x080A, 0x0C0A};
+
+// The hidden frame's commands carry the framework's prompts in every language,
+// each as "status-bar text\ntooltip" in the language's own words, and so does
+// the idle prompt.
+TEST(FramePrompts, EveryLanguageHasItsOwnPromptForEachCommandOfTheFrame) {
+    const UINT commands[] = {ID_EDIT_COPY, ID_EDIT_CUT,  ID_EDIT_PASTE, ID_EDIT_UNDO,
+                             ID_APP_ABOUT, ID_APP_EXIT, ID_NEXT_PANE,  ID_PREV_PANE};
+    for (LANGID language : kAllLanguages) {
+        const auto idle = driver::LoadStringIn(Self(), AFX_IDS_IDLEMESSAGE, language);
+        EXPECT_TRUE(idle && !idle->empty() && idle->find('\n') == std::string::npos) << language;
+        std::set<std::string> tips;
+        for (UINT id : commands) {
+            const std::string text = driver::LoadStringIn(Self(), id, language).value_or("");
+            const size_t newline = text.find('\n');
+            EXPECT_TRUE(newline != std::string::npos && newline > 0 && newline + 1 < text.size() &&
+                        text.find('\n', newline + 1) == std::string::npos)
+                << "language " << language << " command " << id << ": \"" << text << "\"";
+            tips.insert(text.substr(newline == std::string::npos ? 0 : newline + 1));
+            if (language != kEnglish) {
+                EXPECT_NE(text, driver::LoadStringIn(Self(), id, kEnglish).value_or("")) << language << " " << id;
+            }
+        }
+        EXPECT_EQ(tips.size(), std::size(commands)) << "commands share a tooltip in language " << language;
+    }
+}
+
 // Every page shows the same Tab strip, and a page's title is the name its
 // label gives it, so that the reader meets one name for each page.
 TEST(PageNames, EveryTemplateHasTheSameTabStripAndEachTitleMatchesItsLabel) {
-    const LANGID languages[] = {0x0404, 0x0405, 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0411,
-                                0x0416, 0x041B, 0x041F, 0x0424, 0x0804, 0x080A, 0x0C0A};
     const WORD pages[] = {IDD_INTERNET_NAV, IDD_LUMORA, IDD_CUSTOMIZE_KEYS, IDD_PRINT_LABEL, IDD_OSD, IDD_SUMMARY};
-    for (LANGID language : languages) {
+    for (LANGID language : kAllLanguages) {
         const driver::DialogTemplate welcome = Load(IDD_WELCOME, language);
         for (WORD id : kDialogs) {
             if (id == IDD_ABOUTBOX) continue;

@@ -53,6 +53,16 @@ TEST_F(LinkInfoTest, UnreadableLinksGiveEmptyStrings) {
 
     EXPECT_FALSE(GetLinkInfoEx(nullptr, nullptr, target_, args_, 0));
     EXPECT_STREQ(target_, "");
+
+    // Arguments longer than their buffer are refused whole, not cut into
+    // other arguments.
+    const std::string longArguments = TempPath("ravlen-long-arguments.lnk");
+    ASSERT_TRUE(driver::MakeShellLink(longArguments, "C:\\windows\\notepad.exe", std::string(300, 'a').c_str()));
+    std::memset(target_, 'T', sizeof target_);
+    EXPECT_FALSE(GetLinkInfoEx(nullptr, longArguments.c_str(), target_, args_, 0));
+    EXPECT_STREQ(target_, "");
+    EXPECT_STREQ(args_, "");
+    DeleteFileA(longArguments.c_str());
 }
 
 }  // namespace

@@ -40,7 +40,17 @@ TEST_F(MachineValueTest, ReadsTheThirtyTwoBitView) {
     EXPECT_STREQ(buffer, "2.3.0.7");
 }
 
-TEST_F(MachineValueTest, CutsLongValuesAndRejectsOtherTypes) {
+TEST_F(MachineValueTest, ExpandsVariablesCutsLongValuesAndRejectsOtherTypes) {
+    // An installer may keep the version as an expandable string.
+    SetEnvironmentVariableA("RAVLEN_TEST_RELEASE", "3.1");
+    const std::string expandable = "%RAVLEN_TEST_RELEASE%.0.7";
+    ASSERT_TRUE(driver::WriteValue(HKEY_LOCAL_MACHINE, path_, "Version", REG_EXPAND_SZ, expandable.c_str(),
+                                   static_cast<DWORD>(expandable.size() + 1), KEY_WOW64_32KEY));
+    char expanded[MAX_PATH] = {};
+    EXPECT_TRUE(Reg_GetValueString(HKEY_LOCAL_MACHINE, path_.c_str(), "Version", expanded, MAX_PATH));
+    EXPECT_STREQ(expanded, "3.1.0.7");
+    SetEnvironmentVariableA("RAVLEN_TEST_RELEASE", nullptr);
+
     ASSERT_TRUE(Write(KEY_WOW64_32KEY, std::string(400, 'v')));
     char buffer[MAX_PATH + 8];
     std::memset(buffer, 0x7F, sizeof buffer);

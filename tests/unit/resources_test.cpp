@@ -154,7 +154,7 @@ std::vector<ExpectedDialog> ExpectedDialogs() {
         {IDC_PRINT_WHITE_ON_BLACK, "Button", 97, 167, 202, 10, "White letters on a black background."},
         {IDC_PRINT_BLACK_ON_WHITE, "Button", 97, 181, 202, 10, "Black letters on a white background."},
         {IDC_PRINT_PICTURE_1, "Static", 94, 123, 363, 25, nullptr, IDB_LABEL_WHITE_ON_BLACK},
-        {IDC_PRINT_PICTURE_2, "Static", 94, 123, 363, 25, nullptr, IDB_LABEL_BLACK_ON_WHITE},
+        {IDC_PRINT_PICTURE_2, "Static", 94, 123, 363, 25, nullptr, IDB_LABEL_GREYED},
     }));
 
     {
@@ -392,6 +392,27 @@ TEST(DialogDetails, CustomizeKeysControlsHaveTheirStyles) {
     EXPECT_EQ(separators, 3);
 }
 
+BOOL CALLBACK AddLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR list) {
+    reinterpret_cast<std::vector<LANGID>*>(list)->push_back(language);
+    return TRUE;
+}
+
+// The four chooser trees keep no selection highlight of their own when hidden
+// and shown again: their style is exactly the template's, in every language.
+TEST(DialogDetails, ChooserTreesHaveOneStyleInEveryLanguage) {
+    std::vector<LANGID> languages;
+    EnumResourceLanguagesA(Self(), RT_DIALOG, MAKEINTRESOURCEA(IDD_CUSTOMIZE_KEYS), AddLanguage,
+                           reinterpret_cast<LONG_PTR>(&languages));
+    EXPECT_EQ(languages.size(), 15u);
+    for (LANGID language : languages) {
+        const auto dialog = driver::LoadDialogTemplate(Self(), IDD_CUSTOMIZE_KEYS, language);
+        ASSERT_TRUE(dialog) << language;
+        for (int id : {IDC_ALL_PROGRAMS_TREE, IDC_USER_PROGRAMS_TREE, IDC_FILES_TREE, IDC_FAVORITES_TREE}) {
+            EXPECT_EQ(dialog->Find(id)->style, 0x50810007u) << "language " << language << ", tree " << id;
+        }
+    }
+}
+
 TEST(DialogDetails, OsdCombosHaveTheirStyles) {
     const auto dialog = driver::LoadDialogTemplate(Self(), IDD_OSD, kEnglish);
     ASSERT_TRUE(dialog);
@@ -499,7 +520,7 @@ const std::vector<ExpectedPicture> kPictures = {
     {IDB_STEP_3, 18, 18, 8, BI_RGB, true},
     {IDB_STEP_4, 18, 16, 8, BI_RGB, true},
     {IDB_LABEL_WHITE_ON_BLACK, 545, 40, 8, BI_RGB, true},
-    {IDB_LABEL_BLACK_ON_WHITE, 545, 40, 8, BI_RGB, true},
+    {IDB_LABEL_GREYED, 545, 40, 8, BI_RGB, true},
     {IDB_SUMMARY_KEYBOARD, 390, 213, 8, BI_RGB, true},
     {IDB_SUMMARY_KEYS, 117, 51, 8, BI_RGB, true},
     {IDB_SUMMARY_INAV, 116, 35, 4, BI_RGB, true},
@@ -580,6 +601,33 @@ TEST(Pictures, StripPicturesStandOnTheBackgroundsRowColour) {
     // The key row lies on the Customize Keys background exactly as the background draws it.
     for (int x : {0, 100, 250, 506}) {
         EXPECT_EQ(rowColour(IDB_KEYS_NONE, x, 2), rowColour(IDB_CUSTOMIZE_BACKGROUND, 197 + x, 148)) << x;
+    }
+}
+
+// Beside the disabled style radios, the strip shown while no label is to be
+// printed must not look like one that will print: light greys only.
+TEST(Pictures, LabelStripOfDoNotPrintIsGreyedInEverySet) {
+    for (LANGID language : kPictureLanguages) {
+        const std::vector<BYTE> bytes =
+            driver::ResourceBytes(Self(), MAKEINTRESOURCEA(2) /* RT_BITMAP */, IDB_LABEL_GREYED, language);
+        ASSERT_GT(bytes.size(), sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD)) << language;
+        const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data());
+        ASSERT_EQ(info->bmiHeader.biBitCount, 8) << language;
+        const BYTE* pixels = bytes.data() + info->bmiHeader.biSize + 256 * sizeof(RGBQUAD);
+        const int width = info->bmiHeader.biWidth, height = info->bmiHeader.biHeight;
+        const int stride = (width + 3) & ~3;
+        ASSERT_LE(pixels + stride * height, bytes.data() + bytes.size()) << language;
+        int darkest = 255, mostColoured = 0;
+        for (int i = 0; i < stride * height; ++i) {
+            if (i % stride >= width) continue;  // row padding
+            const RGBQUAD colour = info->bmiColors[pixels[i]];
+            const int high = std::max({colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
+            const int low = std::min({colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
+            darkest = std::min(darkest, low);
+            mostColoured = std::max(mostColoured, high - low);
+        }
+        EXPECT_GE(darkest, 128) << "language " << language << ": dark ink in the greyed strip";
+        EXPECT_LE(mostColoured, 8) << "language " << language << ": colour in the greyed strip";
     }
 }
 

@@ -208,6 +208,7 @@ TEST(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
     // A name without a command, and a command without a name, write nothing.
     std::strcpy(g_keys[5].currentName, "No command");
     std::strcpy(reinterpret_cast<char*>(g_keys[6].currentCommand), "C:\\nameless.exe");
+    for (int k : {1, 4, 5, 6}) g_keys[k].applied = true;  // as Apply leaves them
 
     CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
     CFont font;

@@ -38,6 +38,7 @@ public:
 
     CShellTreeCtrl tree_;
     std::string displayName_, chosenCommand_;
+    BOOL named_ = FALSE;
     int resolved_ = 0;
 
 private:
@@ -51,7 +52,7 @@ private:
                 return result;
             }
             if (notify->hdr.code == TVN_SELCHANGEDA || notify->hdr.code == TVN_SELCHANGEDW) {
-                self->tree_.ResolveSelection(notify, &result, self->displayName_, self->chosenCommand_);
+                self->named_ = self->tree_.ResolveSelection(notify, &result, self->displayName_, self->chosenCommand_);
                 ++self->resolved_;
                 return result;
             }
@@ -78,9 +79,10 @@ std::vector<std::string> ChildNames(const CTreeCtrl& tree, HTREEITEM parent) {
     return names;
 }
 
-HTREEITEM Find(const CTreeCtrl& tree, HTREEITEM parent, const std::string& text) {
+HTREEITEM Find(const CTreeCtrl& tree, HTREEITEM parent, const std::string& text, bool prefix = false) {
     for (HTREEITEM item : Children(tree, parent)) {
-        if (ItemText(tree, item) == text) return item;
+        const std::string shown = ItemText(tree, item);
+        if (prefix ? shown.rfind(text, 0) == 0 : shown == text) return item;
     }
     return nullptr;
 }
@@ -267,6 +269,83 @@ TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     EXPECT_EQ(size, static_cast<UINT>(bytes[0] | bytes[1] << 8) + 2) << "one item and the 2-byte terminator";
     EXPECT_EQ(std::memcmp(g_keys[1].pendingCommand, drives, size), 0);
     CoTaskMemFree(drives);
+}
+
+// Odd items through the selection step: an item that yields no command gives
+// no name (so the label stays empty and Apply is not offered), and a path is
+// refused rather than cut, but split whole however long its folder part.
+TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
+    const std::string menu = Own(CSIDL_COMMON_STARTMENU);
+    // A folder part of 256 bytes after the drive, and a file name that still
+    // fits MAX_PATH.
+    const std::string deep(256 - menu.size(), 'd');
+    const std::string shortFile = menu + "\\" + deep + "\\a";
+    ASSERT_EQ(shortFile.size(), 259u);
+    ASSERT_TRUE(driver::MakeFolders(menu + "\\" + deep));
+    ASSERT_TRUE(driver::MakeFile(shortFile));
+    ASSERT_TRUE(driver::MakeFile(menu + "\\Broken.lnk"));
+    ASSERT_TRUE(driver::MakeShellLinkToFolder(menu + "\\Computer link.lnk", CSIDL_DRIVES));
+    ASSERT_TRUE(driver::MakeFile(menu + "\\No address.url"));
+    ASSERT_TRUE(driver::MakeUrlShortcut(menu + "\\Long address.url", "http://example.test/" + std::string(280, 'u')));
+    const std::string longName(300 - menu.size() - 5, 'L');
+    ASSERT_TRUE(driver::MakeFile(menu + "\\" + longName + ".txt"));
+
+    TreeHost host;
+    host.tree_.FillTree(CSIDL_COMMON_STARTMENU);
+    HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
+    ASSERT_TRUE(own);
+    g_selectedKey = 2;
+    Select(host, own);
+    HTREEITEM deepFolder = Find(host.tree_, own, deep);
+    ASSERT_TRUE(deepFolder);
+    Select(host, deepFolder);
+
+    const struct {
+        HTREEITEM item;
+        const char* what;
+        std::string name;
+        std::string command;
+    } rows[] = {
+        {Find(host.tree_, deepFolder, "a", true), "a folder part of 256 bytes", "a", shortFile},
+        {Find(host.tree_, own, "Broken", true), "a link that cannot be read", "", ""},
+        {Find(host.tree_, own, "Computer link", true), "a link to a virtual folder", "", ""},
+        {Find(host.tree_, own, "No address", true), "a shortcut without an address", "", ""},
+        {Find(host.tree_, own, "Long address", true), "an address longer than a field", "", ""},
+        {Find(host.tree_, own, "LLLL", true), "a path longer than MAX_PATH", "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(row.item) << ChildNames(host.tree_, own).size() << " items";
+        keys::SetPendingText(g_keys[2], "C:\\before.exe", "-b");
+        Select(host, row.item);
+        EXPECT_EQ(host.displayName_, row.name);
+        EXPECT_EQ(host.named_, !row.name.empty()) << "Apply offered";
+        EXPECT_EQ(host.chosenCommand_, row.command);
+        EXPECT_EQ(reinterpret_cast<const char*>(g_keys[2].pendingCommand), row.command);
+        EXPECT_STREQ(g_keys[2].pendingParameter, "");
+        EXPECT_EQ(g_keys[2].pendingType, 0);
+    }
+
+    // A virtual folder far down the namespace, whose list is longer than a
+    // record holds, is no choice either.
+    TreeHost files;
+    files.tree_.FillTree(CSIDL_DESKTOP);
+    HTREEITEM computer = FindSpecial(files.tree_, CSIDL_DRIVES);
+    ASSERT_TRUE(computer);
+    auto* data = reinterpret_cast<ShellItemData*>(Item(files.tree_, computer).lParam);
+    std::vector<BYTE> padding;
+    for (int i = 0; i < 16; ++i) padding.insert(padding.end(), {18, 0, 0x31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    padding.insert(padding.end(), {0, 0});
+    LPITEMIDLIST deepList = ConcatIdLists(reinterpret_cast<LPCITEMIDLIST>(padding.data()), data->relativeId);
+    ASSERT_GT(GetIdListSize(deepList), 260u);
+    CoTaskMemFree(data->absoluteId);
+    data->absoluteId = deepList;
+    keys::SetPendingText(g_keys[2], "C:\\before.exe", "-b");
+    Select(files, computer);
+    EXPECT_EQ(files.displayName_, "");
+    EXPECT_FALSE(files.named_);
+    EXPECT_EQ(g_keys[2].pendingLength, 0);
+    EXPECT_EQ(g_keys[2].pendingCommand[0], 0);
 }
 
 TEST(IdLists, SizesAndJoins) {

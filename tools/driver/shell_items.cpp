@@ -48,19 +48,53 @@ std::string ShellLinkTarget(const std::string& linkPath) {
     return target;
 }
 
+bool MakeShellLinkToFolder(const std::string& linkPath, int csidl) {
+    bool ok = false;
+    LPITEMIDLIST folder = nullptr;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &folder)) &&
+        SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->SetIDList(folder)) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            std::wstring wide(linkPath.begin(), linkPath.end());
+            ok = SUCCEEDED(file->Save(wide.c_str(), TRUE));
+            file->Release();
+        }
+    }
+    if (link) link->Release();
+    if (folder) CoTaskMemFree(folder);
+    return ok;
+}
+
 bool MakeUrlShortcut(const std::string& path, const std::string& address) {
     std::ofstream file(path, std::ios::binary);
     file << "[InternetShortcut]\r\nURL=" << address << "\r\n";
     return static_cast<bool>(file);
 }
 
+namespace {
+
+// The path in the wide form that the file functions take at any length.
+std::wstring LongPath(const std::string& path) {
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(wide.size() - 1);
+    return L"\\\\?\\" + wide;
+}
+
+}  // namespace
+
 bool MakeFile(const std::string& path, bool hidden) {
-    {
-        std::ofstream file(path, std::ios::binary);
-        file << "test file\r\n";
-        if (!file) return false;
-    }
-    return !hidden || SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const char text[] = "test file\r\n";
+    DWORD written = 0;
+    const bool ok = WriteFile(file, text, sizeof text - 1, &written, nullptr) && written == sizeof text - 1;
+    CloseHandle(file);
+    return ok;
 }
 
 bool MakeFolders(const std::string& path) {
@@ -69,23 +103,26 @@ bool MakeFolders(const std::string& path) {
 }
 
 bool RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    const std::wstring wide = LongPath(path);
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW((wide + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = wide + L"\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
+                char narrow[4 * MAX_PATH] = {};
+                WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+                RemoveTree(path + "\\" + narrow);
             } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(search, &found));
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    return RemoveDirectoryA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
+    return RemoveDirectoryW(wide.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
            GetLastError() == ERROR_PATH_NOT_FOUND;
 }
 

@@ -15,13 +15,18 @@ std::string SpecialFolderPath(int csidl);
 bool MakeShellLink(const std::string& linkPath, const char* target, const char* arguments);
 // The target path of a shell link; empty when it cannot be read. COM as above.
 std::string ShellLinkTarget(const std::string& linkPath);
+// A shell link to a special folder (CSIDL_*) by its identifier list, as to a
+// virtual folder that has no path.
+bool MakeShellLinkToFolder(const std::string& linkPath, int csidl);
 // An Internet shortcut file: section "InternetShortcut", value "URL".
 bool MakeUrlShortcut(const std::string& path, const std::string& address);
-// A file with some text in it; hidden when asked.
+// A file with some text in it; hidden when asked. The path may be longer
+// than MAX_PATH.
 bool MakeFile(const std::string& path, bool hidden = false);
 // Makes the folder and any missing parents.
 bool MakeFolders(const std::string& path);
-// Removes a folder with everything in it; true also when it was absent.
+// Removes a folder with everything in it, paths longer than MAX_PATH too;
+// true also when it was absent.
 bool RemoveTree(const std::string& path);
 
 }  // namespace driver

@@ -28,6 +28,23 @@ constexpr char kFontExport[] = "ShownPageControlFont";
 constexpr char kInstallSoundExport[] = "InstallSoundCounter";
 // Exit code: the sounds played since the counter was installed.
 constexpr char kSoundsExport[] = "SoundsPlayed";
+// Whether COM is set up on the thread of the sheet's shown page, asked on
+// that thread itself. Exit code: a ComAnswer value.
+constexpr char kUiComExport[] = "UiThreadHasCom";
+enum ComAnswer : DWORD { kComUnknown = 0, kComReady = 1, kComMissing = 2 };
+
+// Records the WM_COMMAND messages that the program's hidden frame is sent.
+// Exit code 1 when the recorder is in place.
+constexpr char kWatchCommandsExport[] = "WatchFrameCommands";
+// Exit code: the wParam of the last command the frame was sent, or 0.
+constexpr char kLastCommandExport[] = "LastFrameCommand";
+constexpr char kFrameClass[] = "RavlenClass";
+
+// A CBT hook procedure that a test sets for the whole desktop: in Ravlen.exe it
+// refuses to create any top-level dialog window (the wizard's sheet) and
+// signals the event below.
+constexpr char kRefuseSheetProc[] = "RefuseWizardSheet";
+constexpr char kSheetRefusedEvent[] = "Local\\RavlenSheetRefused";
 
 enum Cursor : DWORD { kCursorUnknown = 0, kCursorHand = 1, kCursorArrow = 2, kCursorOther = 3 };
 enum FontAnswer : DWORD { kNoPage = 0, kFontFound = 1, kNoControl = 2, kSystemFont = 3 };

@@ -20,7 +20,8 @@ Image LaunchKeys(const Language& language, bool on);
 Image SummaryKeyboard(const Language& language);
 
 // drawings_print.cpp: the label strips and the printed instructions.
-Image LabelStrip(const Language& language, bool whiteOnBlack);
+// The strip of the Print Label page: as it prints (white on black), or greyed.
+Image LabelStrip(const Language& language, bool greyed);
 Image Instructions(const Language&);
 
 // drawings_summary.cpp: the Summary page's captions and the task bar pictures.

@@ -12,6 +12,10 @@ constexpr Rgb kPaperLine{170, 176, 186};
 constexpr Rgb kSkin{240, 196, 160};
 constexpr Rgb kSkinLine{190, 132, 96};
 constexpr Rgb kSteel{150, 158, 170};
+// The greyed label strip.
+constexpr Rgb kGreyEdge{160, 160, 160};
+constexpr Rgb kGreyPaper{212, 212, 212};
+constexpr Rgb kGreyLetters{250, 250, 250};
 
 // The centre of key k's cell, as a fraction of the strip's width: seven even
 // cells, so that the last name stays on the strip.
@@ -71,11 +75,15 @@ void Hand(Image& image, double x, double y, bool mirror) {
 
 }  // namespace
 
-Image LabelStrip(const Language& language, bool whiteOnBlack) {
+Image LabelStrip(const Language& language, bool greyed) {
+    // The printed strip is white on black; greyed, the same strip in the
+    // light greys of a disabled control, so that it does not read as "this
+    // will print" beside the style radios.
     Image image(545, 40, ink::kWhite);
-    const Rgb paper = whiteOnBlack ? ink::kBlack : ink::kWhite;
-    const Rgb letters = whiteOnBlack ? ink::kWhite : ink::kBlack;
-    image.FillRect(1, 1, 544, 39, ink::kBlack);
+    const Rgb edge = greyed ? kGreyEdge : ink::kBlack;
+    const Rgb paper = greyed ? kGreyPaper : ink::kBlack;
+    const Rgb letters = greyed ? kGreyLetters : ink::kWhite;
+    image.FillRect(1, 1, 544, 39, edge);
     image.FillRect(2, 2, 543, 38, paper);
     StripNames(image, language, 2, 543, 16, language.cjk ? 11 : 10, letters, 74);
     image.DashedLine(3, 33, 542, 33, 1, 4, 3, letters);
@@ -83,13 +91,13 @@ Image LabelStrip(const Language& language, bool whiteOnBlack) {
 }
 
 // The printed sheet's instructions: blank paper at the top, where the print job
-// puts the label strip, then the three steps: cut, fold, insert.
+// puts the label strip, then the three steps: cut, fold, insert. The picture
+// is scaled to the paper and the strip is not, so nothing may be drawn on the
+// paper where the strip goes: the first 124 rows stay blank, which keeps the
+// strip's band (down to 29.5 mm) clear at every scale from 2 units a pixel
+// (a printable area 146 mm high, in landscape) up.
 Image Instructions(const Language&) {
     Image image(582, 732, ink::kWhite);
-    // Step 1 starts on the paper itself: a cut line under the printed strip.
-    image.DashedLine(34, 80, 528, 80, 1.5, 8, 5, kPaperLine);
-    Scissors(image, 20, 80, 40, 0);
-
     // Step 1: cut the strip off the top of the sheet.
     StepBadge(image, 40, 150, 1);
     image.FillRect(92, 126, 392, 318, Rgb{236, 238, 242});

@@ -38,8 +38,8 @@ Image InternetOn(const Language& language) { return InternetKeys(language, true)
 Image InternetOff(const Language& language) { return InternetKeys(language, false); }
 Image LaunchOn(const Language& language) { return LaunchKeys(language, true); }
 Image LaunchOff(const Language& language) { return LaunchKeys(language, false); }
-Image LabelWhiteOnBlack(const Language& language) { return LabelStrip(language, true); }
-Image LabelBlackOnWhite(const Language& language) { return LabelStrip(language, false); }
+Image LabelPrinted(const Language& language) { return LabelStrip(language, false); }
+Image LabelGreyed(const Language& language) { return LabelStrip(language, true); }
 Image TrayHidden(const Language& language) { return TaskBar(language, 234, 40, false, false); }
 Image TrayShown(const Language& language) { return TaskBar(language, 234, 40, true, false); }
 Image SummaryTray(const Language& language) { return TaskBar(language, 108, 38, true, true); }
@@ -103,8 +103,8 @@ const std::vector<Picture>& Pictures() {
         {194, "step_3.bmp", 18, 18, 8, kNone, true, Step<18, 18, 3>},
         {195, "step_4.bmp", 18, 16, 8, kNone, true, Step<18, 16, 4>},
         // Print Label page.
-        {201, "label_white_on_black.bmp", 545, 40, 8, kNone, true, LabelWhiteOnBlack},
-        {202, "label_black_on_white.bmp", 545, 40, 8, kNone, true, LabelBlackOnWhite},
+        {201, "label_white_on_black.bmp", 545, 40, 8, kNone, true, LabelPrinted},
+        {202, "label_greyed.bmp", 545, 40, 8, kNone, true, LabelGreyed},
         // Summary page.
         {198, "summary_keyboard.bmp", 390, 213, 8, kNone, true, SummaryKeyboard},
         {199, "summary_keys.bmp", 117, 51, 8, kNone, true, SummaryKeysCaption},
