@@ -16,6 +16,17 @@ public:
     T* operator->() const { return p_; }
     T* get() const { return p_; }
     T** put() { if (p_) p_->Release(); p_ = nullptr; return &p_; }
+    // Takes over the reference that p comes with.
+    void Attach(T* p) {
+        if (p_) p_->Release();
+        p_ = p;
+    }
+    // Holds p with a reference of its own, letting go of the one held before.
+    void Assign(T* p) {
+        if (p) p->AddRef();
+        if (p_) p_->Release();
+        p_ = p;
+    }
     void** put_void() { return reinterpret_cast<void**>(put()); }
     explicit operator bool() const { return p_ != nullptr; }
 

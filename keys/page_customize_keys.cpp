@@ -6,7 +6,6 @@
 #include "text_over_picture.h"
 #include "win_app.h"
 
-#include <mmsystem.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -32,10 +31,6 @@ std::string WindowText(HWND window) {
     std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
-}
-
-void PlayClick() {
-    ::PlaySoundA(MAKEINTRESOURCEA(IDR_CLICK_SOUND), AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
 }
 
 }  // namespace
@@ -147,7 +142,7 @@ void CPPageCustomizeKeys::OnPickKey() {
 }
 
 void CPPageCustomizeKeys::PickKey(int k) {
-    PlayClick();
+    PlayClickSound();
     m_selectedKey = g_selectedKey = k;
     for (int id = IDC_KEYS_NONE_PICTURE; id <= IDC_KEYS7_PICTURE; ++id) ::ShowWindow(GetDlgItem(id), SW_HIDE);
     ::ShowWindow(GetDlgItem(IDC_KEYS1_PICTURE + k), SW_SHOW);

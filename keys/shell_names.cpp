@@ -1,5 +1,6 @@
 #include "shell_names.h"
 
+#include "com_ptr.h"
 #include "key_records.h"
 
 #include <shellapi.h>
@@ -49,15 +50,15 @@ int GetIconIndex(LPCITEMIDLIST absolute, UINT flags) {
 void IconIndexCache::LookUp(IShellFolder* folder, LPCITEMIDLIST relative, LPCITEMIDLIST absolute, int& image,
                             int& openImage) {
     constexpr UINT kImage = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-    IExtractIconA* extract = nullptr;
+    // Only a successful call's pointer is kept: a failed one may leave anything behind.
+    dormex::ComPtr<IExtractIconA> extract;
+    IExtractIconA* found = nullptr;
     LPCITEMIDLIST one = relative;
-    if (FAILED(folder->GetUIObjectOf(nullptr, 1, &one, IID_IExtractIconA, nullptr,
-                                     reinterpret_cast<void**>(&extract)))) {
-        extract = nullptr;
+    if (SUCCEEDED(folder->GetUIObjectOf(nullptr, 1, &one, IID_IExtractIconA, nullptr, reinterpret_cast<void**>(&found)))) {
+        extract.Attach(found);
     }
-    image = Index(extract, GIL_FORSHELL, absolute, kImage);
-    openImage = Index(extract, GIL_FORSHELL | GIL_OPENICON, absolute, kImage | SHGFI_OPENICON);
-    if (extract) extract->Release();
+    image = Index(extract.get(), GIL_FORSHELL, absolute, kImage);
+    openImage = Index(extract.get(), GIL_FORSHELL | GIL_OPENICON, absolute, kImage | SHGFI_OPENICON);
 }
 
 int IconIndexCache::Index(IExtractIconA* extract, UINT gilFlags, LPCITEMIDLIST absolute, UINT shellFlags) {

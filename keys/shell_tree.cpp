@@ -8,6 +8,8 @@
 
 #include <shellapi.h>
 
+#include <new>
+
 using dormex::ComPtr;
 
 namespace {
@@ -40,9 +42,9 @@ void CShellTreeCtrl::ReleaseItems() {
     ComPtr<IMalloc> malloc;
     if (m_items.empty() || FAILED(::SHGetMalloc(malloc.put()))) return;
     for (ShellItemData* data : m_items) {
-        if (data->parentFolder) data->parentFolder->Release();
         malloc->Free(data->relativeId);
         malloc->Free(data->absoluteId);
+        data->~ShellItemData();
         malloc->Free(data);
     }
     m_items.clear();
@@ -114,22 +116,18 @@ void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList
             item.mask |= TVIF_CHILDREN;
             item.cChildren = 1;
         }
-        auto* data = static_cast<ShellItemData*>(malloc->Alloc(sizeof(ShellItemData)));
-        if (!data) break;
-        *data = {};
         char name[MAX_PATH] = {};
-        if (!GetDisplayName(folder, id, SHGDN_NORMAL, name)) {
-            malloc->Free(data);
-            break;
-        }
+        if (!GetDisplayName(folder, id, SHGDN_NORMAL, name)) break;
+        void* memory = malloc->Alloc(sizeof(ShellItemData));
+        if (!memory) break;
+        auto* data = new (memory) ShellItemData{};
         item.pszText = name;
 
         LPITEMIDLIST absolute = ConcatIdLists(folderList, id);
         m_icons.LookUp(folder, id, absolute, item.iImage, item.iSelectedImage);
         malloc->Free(absolute);
         data->relativeId = CopyItemId(malloc.get(), id);
-        data->parentFolder = folder;
-        folder->AddRef();
+        data->parentFolder.Assign(folder);
         data->absoluteId = ConcatIdLists(folderList, id);
         m_items.push_back(data);
         item.lParam = reinterpret_cast<LPARAM>(data);
@@ -223,11 +221,11 @@ BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::
     // cut a long one themselves; a whole one ends in the item's own name.
     std::string path;
     std::string ownName;
-    if (!GetFullDisplayName(data->parentFolder, data->relativeId, SHGDN_FORPARSING, path) ||
+    if (!GetFullDisplayName(data->parentFolder.get(), data->relativeId, SHGDN_FORPARSING, path) ||
         path.size() >= MAX_PATH) {
         return FALSE;
     }
-    if (GetFullDisplayName(data->parentFolder, data->relativeId, SHGDN_INFOLDER | SHGDN_FORPARSING, ownName) &&
+    if (GetFullDisplayName(data->parentFolder.get(), data->relativeId, SHGDN_INFOLDER | SHGDN_FORPARSING, ownName) &&
         (ownName.size() > path.size() || path.compare(path.size() - ownName.size(), ownName.size(), ownName) != 0)) {
         return FALSE;
     }

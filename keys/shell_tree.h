@@ -3,6 +3,7 @@
 // selection becomes the selected key's pending choice.
 #pragma once
 
+#include "com_ptr.h"
 #include "key_assignment.h"
 #include "shell_names.h"
 #include "tree_ctrl.h"
@@ -12,9 +13,9 @@
 #include <string>
 #include <vector>
 
-// The data of every tree item, from the shell allocator.
+// The data of every tree item, made in memory from the shell allocator.
 struct ShellItemData {
-    IShellFolder* parentFolder;  // one reference
+    dormex::ComPtr<IShellFolder> parentFolder;
     LPITEMIDLIST relativeId;     // the item's identifier, terminated
     LPITEMIDLIST absoluteId;     // from the desktop
 };

@@ -8,6 +8,7 @@
 #include "resource_string.h"
 #include "store_read.h"
 #include "summary_values.h"
+#include "text_over_picture.h"
 #include "wizard_choices.h"
 
 #include <string>
@@ -67,12 +68,11 @@ void CPPageSummary::OnActivatePage() {
 
 void CPPageSummary::ShowChoice(int id, int choice, const store::NumberValue& stored, UINT onText, UINT offText) {
     const bool on = ChoiceShownOn(choice, [&] { return ReadNumber(stored); });
-    SetStaticText(id, LoadResourceString(on ? onText : offText));
+    SetTextOverPicture(GetDlgItem(id), LoadResourceString(on ? onText : offText).c_str());
 }
 
 void CPPageSummary::ShowExample() {
     CFont& fallback = SummaryExampleFont();
-    fallback.DeleteObject();
     ExampleColor();  // the example's text colour is known before it paints
 
     LOGFONTA font = {};
@@ -90,7 +90,7 @@ void CPPageSummary::ShowExample() {
 
 void CPPageSummary::ShowSize() {
     const int points = DisplayPointSize(g_osd, [] { return ReadNumber(store::kOsdSelSize); });
-    SetStaticText(IDC_SUMMARY_OSD_SIZE, m_sizePrefix + std::to_string(points));
+    SetTextOverPicture(GetDlgItem(IDC_SUMMARY_OSD_SIZE), (m_sizePrefix + std::to_string(points)).c_str());
 }
 
 void CPPageSummary::ShowKeyNames() {
@@ -104,21 +104,14 @@ void CPPageSummary::ShowKeyNames() {
                 ReadString(subkey, kDisplayName, LoadResourceString(IDS_KEY1_NAME + k).c_str(), kFieldSize);
             lstrcpynA(key.savedName, name.c_str(), kFieldSize);
         }
-        SetStaticText(IDC_SUMMARY_KEY1_NAME + k, ShownKeyName(key));
+        SetTextOverPicture(GetDlgItem(IDC_SUMMARY_KEY1_NAME + k), ShownKeyName(key));
     }
 }
 
 void CPPageSummary::ShowTray() {
     const bool shown = TrayIconShown(g_osd.trayChoice, [] { return ReadNumber(store::kTrayHide); });
-    SetStaticText(IDC_SUMMARY_TRAY, LoadResourceString(shown ? IDS_SHOW_TRAY_ICON : IDS_HIDE_TRAY_ICON));
-}
-
-void CPPageSummary::SetStaticText(int id, const std::string& text) {
-    HWND control = GetDlgItem(id);
-    if (!control) return;
-    ::ShowWindow(control, SW_HIDE);
-    ::SetWindowTextA(control, text.c_str());
-    ::ShowWindow(control, SW_SHOW);
+    SetTextOverPicture(GetDlgItem(IDC_SUMMARY_TRAY),
+                       LoadResourceString(shown ? IDS_SHOW_TRAY_ICON : IDS_HIDE_TRAY_ICON).c_str());
 }
 
 void CPPageSummary::PaintOver(HDC dc) {

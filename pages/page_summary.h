@@ -27,8 +27,6 @@ private:
     void ShowSize();
     void ShowKeyNames();
     void ShowTray();
-    // Changes a static over the picture so that its transparent background repaints.
-    void SetStaticText(int id, const std::string& text);
 
     CStatic m_example;
     std::string m_sizePrefix;  // the size line's text as the template gives it

@@ -200,11 +200,14 @@ bool CPageFrame::OnSetCursor() {
     return false;
 }
 
+void CPageFrame::PlayClickSound() {
+    ::PlaySoundA(MAKEINTRESOURCEA(IDR_CLICK_SOUND), AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+}
+
 bool CPageFrame::OnStripClick() {
     if (!StripActive()) return false;
     for (int i = HotSpotUnderCursor(0); i >= 0; i = HotSpotUnderCursor(i + 1)) {
-        ::PlaySoundA(MAKEINTRESOURCEA(IDR_CLICK_SOUND), AfxGetInstanceHandle(),
-                     SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+        PlayClickSound();
         // A click on the page's own label only clicks.
         if (i == m_ownLabel) continue;
         BeforeStripJump();

@@ -48,6 +48,8 @@ protected:
     bool HighContrast();
     // Posts the wizard buttons (PSWIZB_*) to the sheet, as a click on a radio does.
     void SetWizardButtons(DWORD buttons) const;
+    // The click of a Tab strip label or a key, played without waiting for it.
+    static void PlayClickSound();
 
     const int m_ownLabel;
     const UINT m_backgroundId;
