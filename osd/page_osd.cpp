@@ -30,31 +30,10 @@ void CPPageOSD::DoDataExchange(CDataExchange* dx) {
 }
 
 void CPPageOSD::OnInitPage() {
-    switch (ReadNumber(store::kOsdEnable)) {
-    case 0:
-        m_osdEnabled = 0;
-        m_osdRadio = 1;
-        EnableDisplayControls(false);
-        break;
-    case 1:
-        m_osdEnabled = 1;
-        m_osdRadio = 0;
-        break;
-    default:  // an unexpected value leaves the choice open
-        break;
-    }
-    switch (ReadNumber(store::kTrayHide)) {
-    case 0:
-        m_trayRadio = 0;
-        ShowTrayPictures(true);
-        break;
-    case 1:
-        m_trayRadio = 1;
-        ShowTrayPictures(false);
-        break;
-    default:
-        break;
-    }
+    // An unexpected value leaves the choice open.
+    m_osdRadio = ShowStoredChoice(ReadNumber(store::kOsdEnable), 1, [this](bool on) { EnableDisplayControls(on); });
+    m_osdEnabled = EnabledFlag(m_osdRadio);
+    m_trayRadio = ShowStoredChoice(ReadNumber(store::kTrayHide), 0, [this](bool shown) { ShowTrayPictures(shown); });
     UpdateData(FALSE);
 
     m_sizeCombo.SetCurSel(static_cast<int>(ReadNumber(store::kOsdSizeIndex)));
@@ -132,8 +111,7 @@ LRESULT CPPageOSD::OnWizardBack() {
 
 void CPPageOSD::TakeRadiosBack() {
     UpdateData(TRUE);
-    if (m_osdRadio == 0) m_osdEnabled = 1;
-    if (m_osdRadio == 1) m_osdEnabled = 0;
+    if (m_osdRadio != -1) m_osdEnabled = EnabledFlag(m_osdRadio);
 }
 
 BOOL CPPageOSD::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -11,20 +11,8 @@ CPPageInternetNav::CPPageInternetNav() : CPageFrame(IDD_INTERNET_NAV, 0, IDB_PAG
 void CPPageInternetNav::DoDataExchange(CDataExchange* dx) { DDX_Radio(dx, IDC_INAV_ENABLE, m_radio); }
 
 void CPPageInternetNav::OnInitPage() {
-    switch (ReadNumber(store::kINavEnable)) {
-    case 1:
-        m_enabled = 1;
-        m_radio = 0;
-        ShowKeysPicture(true);
-        break;
-    case 0:
-        m_enabled = 0;
-        m_radio = 1;
-        ShowKeysPicture(false);
-        break;
-    default:  // an unexpected value leaves the choice to the user
-        break;
-    }
+    m_radio = ShowStoredChoice(ReadNumber(store::kINavEnable), 1, [this](bool on) { ShowKeysPicture(on); });
+    m_enabled = EnabledFlag(m_radio);
     UpdateData(FALSE);
 }
 
@@ -44,8 +32,7 @@ BOOL CPPageInternetNav::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CPPageInternetNav::OnWizardNext() {
     UpdateData(TRUE);
-    if (m_radio == 0) m_enabled = 1;
-    if (m_radio == 1) m_enabled = 0;
+    if (m_radio != -1) m_enabled = EnabledFlag(m_radio);
     g_choices.internetNav = m_enabled;
     return CPageFrame::OnWizardNext();
 }

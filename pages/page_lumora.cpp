@@ -9,18 +9,8 @@ CPPageLumora::CPPageLumora() : CPageFrame(IDD_LUMORA, 1, IDB_PAGE_BACKGROUND) { 
 void CPPageLumora::DoDataExchange(CDataExchange* dx) { DDX_Radio(dx, IDC_LUMORA_ENABLE, m_radio); }
 
 void CPPageLumora::OnInitPage() {
-    switch (ReadNumber(store::kLumoraEnable)) {
-    case 0:
-        m_radio = 1;
-        DisableKeys();
-        break;
-    case 1:
-        m_radio = 0;
-        EnableKeys();
-        break;
-    default:  // both pictures stay and the buttons stay as they are
-        break;
-    }
+    // An unexpected value leaves both pictures, and the buttons, as they are.
+    m_radio = ShowStoredChoice(ReadNumber(store::kLumoraEnable), 1, [this](bool on) { on ? EnableKeys() : DisableKeys(); });
     UpdateData(FALSE);
 }
 

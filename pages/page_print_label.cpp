@@ -25,20 +25,8 @@ void CPPagePrintLabel::OnSetFont(HFONT font) {
 
 void CPPagePrintLabel::OnInitPage() {
     EnableStyle(false);
-    switch (ReadNumber(store::kPrintEnable)) {
-    case 0:
-        m_enabled = 0;
-        m_radio = 1;
-        ShowPrinting(false);
-        break;
-    case 1:
-        m_enabled = 1;
-        m_radio = 0;
-        ShowPrinting(true);
-        break;
-    default:  // an unexpected value leaves the choice to the user
-        break;
-    }
+    m_radio = ShowStoredChoice(ReadNumber(store::kPrintEnable), 1, [this](bool on) { ShowPrinting(on); });
+    m_enabled = EnabledFlag(m_radio);
     // Taken as read: a value that names no radio checks none.
     m_colorRadio = static_cast<int>(ReadNumber(store::kPrintSubRadioBtns));
     UpdateData(FALSE);
@@ -85,8 +73,7 @@ LRESULT CPPagePrintLabel::OnWizardBack() {
 
 LRESULT CPPagePrintLabel::OnWizardNext() {
     UpdateData(TRUE);
-    if (m_radio == 0) m_enabled = 1;
-    if (m_radio == 1) m_enabled = 0;
+    if (m_radio != -1) m_enabled = EnabledFlag(m_radio);
     g_choices.print = m_enabled;
     // Only a flag of 1 prints. A flag still unknown (a stored value the page
     // could not show, left through the Tab strip without touching the print

@@ -50,6 +50,20 @@ protected:
     void SetWizardButtons(DWORD buttons) const;
     // The click of a Tab strip label or a key, played without waiting for it.
     static void PlayClickSound();
+    // A stored 0/1 value on a pair of radios: firstValue stands for the first
+    // radio, the other value for the second, and show(true) or show(false)
+    // switches the picture or controls that go with them. Any other value
+    // names no radio and leaves the page as it is. Returns the radio index
+    // (0 or 1), or -1.
+    template <class Show>
+    static int ShowStoredChoice(DWORD stored, DWORD firstValue, Show show) {
+        if (stored != 0 && stored != 1) return -1;
+        const bool first = stored == firstValue;
+        show(first);
+        return first ? 0 : 1;
+    }
+    // The enabled flag of a radio pair whose first radio means on: 1, 0, or -1 for none.
+    static int EnabledFlag(int radio) { return radio == 0 ? 1 : radio == 1 ? 0 : -1; }
 
     const int m_ownLabel;
     const UINT m_backgroundId;
