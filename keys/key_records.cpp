@@ -2,8 +2,9 @@
 
 #include "DormexUtil.h"
 #include "resource.h"
-#include "text_over_picture.h"
+#include "store_layout.h"
 #include "win_app.h"
+#include "wizard_state.h"
 
 #include <climits>
 #include <cstdlib>
@@ -12,12 +13,6 @@
 namespace keys {
 
 namespace {
-
-constexpr char kButtons[] = "Buttons";
-constexpr char kNameValue[] = "DisplayName";
-constexpr char kTypeValue[] = "ActionType";
-constexpr char kCommandValue[] = "ActionCommand";
-constexpr char kParameterValue[] = "ActionParam1";
 
 // The bytes of text that fit a field: at most 259, ending on a whole
 // character of the ANSI code page (a lead byte without its trail byte is
@@ -57,32 +52,31 @@ int ParseType(const char* text) {
     return static_cast<int>(value);
 }
 
-void LoadKey(int k, HWND page) {
-    KeyAssignment& key = g_keys[k];
-    const std::string subkey = Subkey(k);
+void LoadKey(int k) {
+    KeyAssignment& key = WizardState::Current().keys[k];
+    const std::string subkey = store::KeyRecordSubkey(k);
     const std::string fallbackName = DefaultName(k);
-    Reg_GetProfileString(subkey.c_str(), kNameValue, key.savedName, kFieldSize, fallbackName.c_str());
-    if (page) SetTextOverPicture(::GetDlgItem(page, IDC_KEY1_NAME + k), key.savedName);
-    Reg_GetProfileString(subkey.c_str(), kParameterValue, key.savedParameter, kFieldSize, "");
+    Reg_GetProfileString(subkey.c_str(), store::kKeyName, key.savedName, kFieldSize, fallbackName.c_str());
+    Reg_GetProfileString(subkey.c_str(), store::kKeyParameter, key.savedParameter, kFieldSize, "");
 
     DWORD type = kActionDefault;
-    if (Reg_GetProfileNumber(subkey.c_str(), kTypeValue, &type, kActionDefault)) {
+    if (Reg_GetProfileNumber(subkey.c_str(), store::kKeyType, &type, kActionDefault)) {
         key.currentType = static_cast<int>(type);
     } else {
         char text[kFieldSize] = {};
-        key.currentType = Reg_GetProfileString(subkey.c_str(), kTypeValue, text, kFieldSize, "0")
+        key.currentType = Reg_GetProfileString(subkey.c_str(), store::kKeyType, text, kFieldSize, "0")
                               ? ParseType(text)
                               : kActionDefault;
     }
 
     if (key.currentType == kActionShellItem) {
         DWORD size = kFieldSize;
-        if (!Reg_GetProfileBinary(subkey.c_str(), kCommandValue, key.savedCommand, &size, 0, 0)) size = 0;
+        if (!Reg_GetProfileBinary(subkey.c_str(), store::kKeyCommand, key.savedCommand, &size, 0, 0)) size = 0;
         key.currentLength = static_cast<int>(size);
         key.savedLength = key.currentLength;
     } else {
         char command[kFieldSize] = {};
-        Reg_GetProfileString(subkey.c_str(), kCommandValue, command, kFieldSize, "");
+        Reg_GetProfileString(subkey.c_str(), store::kKeyCommand, command, kFieldSize, "");
         CopyBytesAsText(key.savedCommand, command);
     }
 
@@ -103,26 +97,28 @@ void CopyText(char (&field)[kFieldSize], const char* text) {
     std::memset(field + n, 0, kFieldSize - n);
 }
 
-std::string Subkey(int k) { return std::string(kButtons) + "\\Aux" + std::to_string(k + 1); }
-
 std::string DefaultName(int k) {
     char name[kFieldSize] = {};
     ::LoadStringA(AfxGetInstanceHandle(), IDS_KEY1_NAME + k, name, kFieldSize);
     return name;
 }
 
-void Load(HWND page) {
-    for (int k = 0; k < kKeyCount; ++k) LoadKey(k, page);
+void Load() {
+    for (int k = 0; k < kKeyCount; ++k) LoadKey(k);
 }
 
 void ResetAll() {
-    for (KeyAssignment& key : g_keys) key = KeyAssignment{};
-    for (int k = 0; k < kKeyCount; ++k) CopyText(g_keys[k].currentName, DefaultName(k).c_str());
+    KeyAssignment* table = WizardState::Current().keys;
+    for (int k = 0; k < kKeyCount; ++k) {
+        table[k] = KeyAssignment{};
+        CopyText(table[k].currentName, DefaultName(k).c_str());
+    }
 }
 
 void ApplyPending(const char* label) {
-    if (g_selectedKey < 0 || g_selectedKey >= kKeyCount) return;
-    KeyAssignment& key = g_keys[g_selectedKey];
+    KeyAssignment* selected = WizardState::Current().SelectedKey();
+    if (!selected) return;
+    KeyAssignment& key = *selected;
     CopyText(key.currentName, label);
     key.currentLength = key.pendingLength;
     key.currentType = key.pendingType;
@@ -138,32 +134,32 @@ void ApplyPending(const char* label) {
 }
 
 void SaveKey(int k, bool resetFlag, SettingsSink& sink) {
-    KeyAssignment& key = g_keys[k];
-    if (resetFlag) sink.DelKey(kButtons, ("Aux" + std::to_string(k + 1)).c_str());
+    KeyAssignment& key = WizardState::Current().keys[k];
+    if (resetFlag) sink.DelKey(store::kButtons, store::KeyRecordName(k).c_str());
     // A record the user left alone is not rewritten: reading it may have cut
     // or dropped values this program cannot hold (long texts, other value
     // types, a type 0 with a leftover command), and the daemon reads them.
     if (!resetFlag && !key.applied) return;
     if (key.currentName[0] == '\0' || key.currentCommand[0] == 0) return;
 
-    const std::string subkey = Subkey(k);
-    sink.SetString(subkey.c_str(), kNameValue, key.currentName);
-    sink.SetString(subkey.c_str(), kParameterValue, key.currentParameter);
+    const std::string subkey = store::KeyRecordSubkey(k);
+    sink.SetString(subkey.c_str(), store::kKeyName, key.currentName);
+    sink.SetString(subkey.c_str(), store::kKeyParameter, key.currentParameter);
     CopyText(key.savedParameter, key.currentParameter);
     CopyText(key.savedName, key.currentName);
     key.savedLength = key.currentLength;
 
     int type = kActionCommand;
     if (key.currentLength > 0) {
-        sink.SetBinary(subkey.c_str(), kCommandValue, key.currentCommand, static_cast<DWORD>(key.currentLength));
+        sink.SetBinary(subkey.c_str(), store::kKeyCommand, key.currentCommand, static_cast<DWORD>(key.currentLength));
         std::memcpy(key.savedCommand, key.currentCommand, static_cast<size_t>(key.currentLength));
         type = kActionShellItem;
     } else {
         const std::string command = FieldText(key.currentCommand);
-        sink.SetString(subkey.c_str(), kCommandValue, command.c_str());
+        sink.SetString(subkey.c_str(), store::kKeyCommand, command.c_str());
         CopyBytesAsText(key.savedCommand, command.c_str());
     }
-    sink.SetNumber(subkey.c_str(), kTypeValue, static_cast<DWORD>(type));
+    sink.SetNumber(subkey.c_str(), store::kKeyType, static_cast<DWORD>(type));
 }
 
 void ClearPending(KeyAssignment& key) {

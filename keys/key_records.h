@@ -10,14 +10,11 @@
 
 namespace keys {
 
-// The store subkey of key k ("Buttons\Aux1" for k = 0).
-std::string Subkey(int k);
 // Key k's default name in the user's language, from the string table.
 std::string DefaultName(int k);
 
-// Reads all seven records; when page is given, shows each saved name in its
-// name static 1092 + k.
-void Load(HWND page);
+// Reads all seven records from the store into the wizard state's table.
+void Load();
 // Clears every record and gives each key its default name.
 void ResetAll();
 // Moves the selected key's pending choice into its current assignment, with

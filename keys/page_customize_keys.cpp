@@ -67,17 +67,20 @@ void CPPageCustomizeKeys::OnInitPage() {
         t.tree.FillTree(t.root);
     }
     ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
-    keys::Load(m_hWnd);
+    keys::Load();
+    for (int k = 0; k < kKeyCount; ++k) {
+        SetTextOverPicture(GetDlgItem(IDC_KEY1_NAME + k), State().keys[k].savedName);
+    }
 }
 
 void CPPageCustomizeKeys::OnActivatePage() {
-    if (!g_frameFonts) return;
-    const auto normalBody = reinterpret_cast<WPARAM>(g_frameFonts->Normal().body);
+    if (!State().frameFonts) return;
+    const auto normalBody = reinterpret_cast<WPARAM>(State().frameFonts->Normal().body);
     for (int k = 0; k < kKeyCount; ++k) {
         if (HWND name = GetDlgItem(IDC_KEY1_NAME + k)) ::SendMessageA(name, WM_SETFONT, normalBody, TRUE);
     }
     if (HWND caption = GetDlgItem(IDC_ASSIGNMENT_CAPTION)) {
-        ::SendMessageA(caption, WM_SETFONT, reinterpret_cast<WPARAM>(g_activeFonts.currentLabel), TRUE);
+        ::SendMessageA(caption, WM_SETFONT, reinterpret_cast<WPARAM>(State().activeFonts.currentLabel), TRUE);
     }
 }
 
@@ -102,7 +105,7 @@ void CPPageCustomizeKeys::ResetChoosers() {
 
 void CPPageCustomizeKeys::BackToNoKey() {
     ResetChoosers();
-    m_selectedKey = g_selectedKey = -1;
+    State().selectedKey = -1;
     m_backgroundBitmap = IDB_CUSTOMIZE_BACKGROUND;
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -143,7 +146,7 @@ void CPPageCustomizeKeys::OnPickKey() {
 
 void CPPageCustomizeKeys::PickKey(int k) {
     PlayClickSound();
-    m_selectedKey = g_selectedKey = k;
+    State().selectedKey = k;
     for (int id = IDC_KEYS_NONE_PICTURE; id <= IDC_KEYS7_PICTURE; ++id) ::ShowWindow(GetDlgItem(id), SW_HIDE);
     ::ShowWindow(GetDlgItem(IDC_KEYS1_PICTURE + k), SW_SHOW);
 
@@ -164,7 +167,7 @@ void CPPageCustomizeKeys::PickKey(int k) {
     }
 
     HWND caption = GetDlgItem(IDC_ASSIGNMENT_CAPTION);
-    ::SetWindowTextA(caption, keys::AssignmentCaption(g_keys[k]).c_str());
+    ::SetWindowTextA(caption, keys::AssignmentCaption(State().keys[k]).c_str());
     ::ShowWindow(caption, SW_SHOW);
 }
 
@@ -288,7 +291,7 @@ void CPPageCustomizeKeys::OnLabelChanged() {
 
 void CPPageCustomizeKeys::OnAddressChanged() {
     const std::string address = WindowText(m_addressEdit.m_hWnd);
-    if (g_selectedKey >= 0 && g_selectedKey < kKeyCount) keys::SetPendingText(g_keys[g_selectedKey], address.c_str());
+    if (KeyAssignment* key = State().SelectedKey()) keys::SetPendingText(*key, address.c_str());
     ::EnableWindow(GetDlgItem(IDC_TEST), TRUE);
     ::EnableWindow(GetDlgItem(IDC_STEP4_PROMPT), TRUE);
     ::EnableWindow(m_labelEdit.m_hWnd, TRUE);
@@ -296,10 +299,10 @@ void CPPageCustomizeKeys::OnAddressChanged() {
 }
 
 void CPPageCustomizeKeys::OnTest() {
-    if (g_selectedKey < 0 || g_selectedKey >= kKeyCount) return;
-    const std::string address(reinterpret_cast<const char*>(g_keys[g_selectedKey].pendingCommand),
-                              strnlen(reinterpret_cast<const char*>(g_keys[g_selectedKey].pendingCommand),
-                                        kFieldSize));
+    const KeyAssignment* key = State().SelectedKey();
+    if (!key) return;
+    const auto* pending = reinterpret_cast<const char*>(key->pendingCommand);
+    const std::string address(pending, strnlen(pending, kFieldSize));
     // An empty address opens nothing; the shell would open some folder instead.
     if (address.empty()) return;
     SHELLEXECUTEINFOA execute = {};
@@ -317,7 +320,7 @@ void CPPageCustomizeKeys::OnApply() {
     ::PostMessageA(GetParent(), PSM_SETWIZBUTTONS, 0, PSWIZB_BACK | PSWIZB_NEXT);
     ::EnableWindow(::GetDlgItem(GetParent(), IDC_EXTRA_FINISH), TRUE);
     const std::string label = WindowText(m_labelEdit.m_hWnd);
-    if (g_selectedKey >= 0 && g_selectedKey < kKeyCount) SetTextOverPicture(GetDlgItem(IDC_KEY1_NAME + g_selectedKey), label.c_str());
+    if (State().SelectedKey()) SetTextOverPicture(GetDlgItem(IDC_KEY1_NAME + State().selectedKey), label.c_str());
     ::SetWindowTextA(m_labelEdit.m_hWnd, "");
     keys::ApplyPending(label.c_str());
     BackToNoKey();

@@ -19,7 +19,6 @@ public:
     std::string m_chosenCommand;  // what the last tree selection chose, as text
     int m_functionChoice = -1;    // radio index of 1060, 1063, 1061, 1062; -1 none
     int m_backgroundBitmap;       // the picture behind the page
-    int m_selectedKey = -1;       // mirrors g_selectedKey
     std::vector<RECT> m_keyHotSpots;  // where a click picks key 1 to 7, in client pixels
     CShellTreeCtrl m_allProgramsTree;
     CWnd m_addressEdit;

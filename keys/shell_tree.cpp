@@ -5,6 +5,7 @@
 #include "id_list.h"
 #include "key_records.h"
 #include "shell_names.h"
+#include "wizard_state.h"
 
 #include <shellapi.h>
 
@@ -185,7 +186,7 @@ BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::
     if (!data || !data->parentFolder || !data->relativeId) return FALSE;
 
     // Only the selected key's record is written, and none while no key is picked.
-    KeyAssignment* key = g_selectedKey >= 0 && g_selectedKey < kKeyCount ? &g_keys[g_selectedKey] : nullptr;
+    KeyAssignment* key = WizardState::Current().SelectedKey();
     ComPtr<IShellFolder> folder;
     const bool isFolder =
         SUCCEEDED(data->parentFolder->BindToObject(data->relativeId, nullptr, IID_IShellFolder, folder.put_void())) &&

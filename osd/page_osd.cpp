@@ -1,6 +1,6 @@
 #include "page_osd.h"
 
-#include "osd_published.h"
+#include "example_font.h"
 #include "resource.h"
 #include "store_read.h"
 
@@ -78,7 +78,7 @@ void CPPageOSD::OnSizeChanged() {
 
 void CPPageOSD::OnColorChanged() {
     m_colorIndex = m_colorCombo.GetSelectedColor(m_color);
-    g_osd.exampleColor = m_color;
+    State().osd.exampleColor = m_color;
     // White stands on a black band: the whole page repaints round it.
     if (m_colorIndex == kWhiteIndex) ::InvalidateRect(m_hWnd, nullptr, FALSE);
     // Shown again over a fresh background.
@@ -91,10 +91,10 @@ void CPPageOSD::RefreshExample() {
     m_fontIndex = m_fontCombo.GetSelectedLogFont(chosen);
     // Only the face is taken from the list; weight, charset and the rest stay zero.
     const char* face = m_fontIndex >= 0 ? chosen.lfFaceName : kDefaultFace;
-    CFont& example = ExampleFont();
-    g_osd.exampleHeight = MakeExampleFont(example, face, m_pointSize);
+    CFont& example = State().exampleFont;
+    State().osd.exampleHeight = MakeExampleFont(example, face, m_pointSize);
     m_exampleFont = &example;
-    g_osd.exampleFont = &example;
+    State().osd.exampleFont = &example;
 
     ShowExampleText(m_example.m_hWnd, example.GetSafeHandle(), face);
 }
@@ -168,5 +168,5 @@ void CPPageOSD::EnableDisplayControls(bool enable) {
 void CPPageOSD::ShowTrayPictures(bool iconShown) {
     ::ShowWindow(GetDlgItem(IDC_TRAY_PICTURE_HIDDEN), iconShown ? SW_HIDE : SW_SHOW);
     ::ShowWindow(GetDlgItem(IDC_TRAY_PICTURE_SHOWN), iconShown ? SW_SHOW : SW_HIDE);
-    g_osd.trayChoice = iconShown ? 1 : 0;
+    State().osd.trayChoice = iconShown ? 1 : 0;
 }

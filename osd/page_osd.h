@@ -13,7 +13,7 @@ public:
     CPPageOSD();
 
     // What the Save pass takes on Finish.
-    CFont* m_exampleFont = nullptr;  // the process-wide Example font; none until the page was shown
+    CFont* m_exampleFont = nullptr;  // the wizard state's Example font; none until the page was shown
     int m_pointSize = 18;            // whole points
     int m_fontIndex = -1;            // selection of the face list, -1 none
     int m_colorIndex = -1;           // selection of the colour list, -1 none

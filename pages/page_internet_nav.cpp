@@ -2,11 +2,8 @@
 
 #include "resource.h"
 #include "store_read.h"
-#include "wizard_choices.h"
 
-CPPageInternetNav::CPPageInternetNav() : CPageFrame(IDD_INTERNET_NAV, 0, IDB_PAGE_BACKGROUND) {
-    g_choices.internetNav = -1;
-}
+CPPageInternetNav::CPPageInternetNav() : CPageFrame(IDD_INTERNET_NAV, 0, IDB_PAGE_BACKGROUND) {}
 
 void CPPageInternetNav::DoDataExchange(CDataExchange* dx) { DDX_Radio(dx, IDC_INAV_ENABLE, m_radio); }
 
@@ -33,7 +30,7 @@ BOOL CPPageInternetNav::OnCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT CPPageInternetNav::OnWizardNext() {
     UpdateData(TRUE);
     if (m_radio != -1) m_enabled = EnabledFlag(m_radio);
-    g_choices.internetNav = m_enabled;
+    State().choices.internetNav = m_enabled;
     return CPageFrame::OnWizardNext();
 }
 

@@ -2,9 +2,8 @@
 
 #include "resource.h"
 #include "store_read.h"
-#include "wizard_choices.h"
 
-CPPageLumora::CPPageLumora() : CPageFrame(IDD_LUMORA, 1, IDB_PAGE_BACKGROUND) { g_choices.lumora = -1; }
+CPPageLumora::CPPageLumora() : CPageFrame(IDD_LUMORA, 1, IDB_PAGE_BACKGROUND) {}
 
 void CPPageLumora::DoDataExchange(CDataExchange* dx) { DDX_Radio(dx, IDC_LUMORA_ENABLE, m_radio); }
 
@@ -27,7 +26,7 @@ BOOL CPPageLumora::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CPPageLumora::OnWizardNext() {
-    g_choices.lumora = m_enabled;
+    State().choices.lumora = m_enabled;
     return CPageFrame::OnWizardNext();
 }
 

@@ -5,9 +5,8 @@
 #include "print_dialog.h"
 #include "resource.h"
 #include "store_read.h"
-#include "wizard_choices.h"
 
-CPPagePrintLabel::CPPagePrintLabel() : CPageFrame(IDD_PRINT_LABEL, 3, IDB_PAGE_BACKGROUND) { g_choices.print = -1; }
+CPPagePrintLabel::CPPagePrintLabel() : CPageFrame(IDD_PRINT_LABEL, 3, IDB_PAGE_BACKGROUND) {}
 
 void CPPagePrintLabel::DoDataExchange(CDataExchange* dx) {
     DDX_Radio(dx, IDC_PRINT_WHITE_ON_BLACK, m_colorRadio);
@@ -67,14 +66,14 @@ BOOL CPPagePrintLabel::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CPPagePrintLabel::OnWizardBack() {
     // With the Lumora Keys off there is nothing to customize.
-    if (g_choices.lumora == 0) return IDD_LUMORA;
+    if (State().choices.lumora == 0) return IDD_LUMORA;
     return CPageFrame::OnWizardBack();
 }
 
 LRESULT CPPagePrintLabel::OnWizardNext() {
     UpdateData(TRUE);
     if (m_radio != -1) m_enabled = EnabledFlag(m_radio);
-    g_choices.print = m_enabled;
+    State().choices.print = m_enabled;
     // Only a flag of 1 prints. A flag still unknown (a stored value the page
     // could not show, left through the Tab strip without touching the print
     // radios) means the user never asked for a label: a print dialog then
@@ -99,7 +98,7 @@ void CPPagePrintLabel::PrintLabel() {
     ::SetMapMode(printer, MM_LOMETRIC);
     ::StartPage(printer);
     DrawInstructionPicture(printer);
-    DrawLabelStrip(printer, m_colorRadio, m_labelFont.GetSafeHandle(), g_keys);
+    DrawLabelStrip(printer, m_colorRadio, m_labelFont.GetSafeHandle(), State().keys);
     ::EndPage(printer);
     ::EndDoc(printer);
 }

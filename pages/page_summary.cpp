@@ -3,13 +3,12 @@
 #include "frame_fonts.h"
 #include "gdi.h"
 #include "key_assignment.h"
-#include "osd_published.h"
+#include "example_font.h"
 #include "resource.h"
 #include "resource_string.h"
 #include "store_read.h"
 #include "summary_values.h"
 #include "text_over_picture.h"
-#include "wizard_choices.h"
 
 #include <string>
 
@@ -19,27 +18,16 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 // The colour sample right of the "Color:" text, in client pixels.
 constexpr RECT kSwatch = {650, 344, 659, 353};
-constexpr char kKeySubkey[] = "Buttons\\Aux%d";
-constexpr char kDisplayName[] = "DisplayName";
 
 bool IsKeyName(int id) { return id >= IDC_SUMMARY_KEY1_NAME && id <= IDC_SUMMARY_KEY7_NAME; }
 
-// Holds a font only while the example shows what the store holds.
-CFont& SummaryExampleFont() {
-    static CFont font;
-    return font;
-}
-
-COLORREF ExampleColor() {
-    return DisplayColor(g_osd, [] { return ReadNumber(store::kOsdColor); });
+COLORREF ExampleColor(OsdPublished& osd) {
+    return DisplayColor(osd, [] { return ReadNumber(store::kOsdColor); });
 }
 
 }  // namespace
 
-CPPageSummary::CPPageSummary() : CPageFrame(IDD_SUMMARY, 5, IDB_SUMMARY_BACKGROUND) {
-    // Until the On-Screen Display page sets it, the store decides.
-    g_osd.trayChoice = -1;
-}
+CPPageSummary::CPPageSummary() : CPageFrame(IDD_SUMMARY, 5, IDB_SUMMARY_BACKGROUND) {}
 
 void CPPageSummary::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_SUMMARY_OSD_SAMPLE, m_example); }
 
@@ -51,17 +39,17 @@ void CPPageSummary::OnInitPage() {
 
 void CPPageSummary::OnActivatePage() {
     // The summary lines are bold at the large size in both contrast modes.
-    if (g_frameFonts) {
-        const HFONT bold = g_frameFonts->HighContrast().currentLabel;
+    if (State().frameFonts) {
+        const HFONT bold = State().frameFonts->HighContrast().currentLabel;
         for (int id = IDC_SUMMARY_INAV; id <= IDC_SUMMARY_TRAY; ++id) {
             if (HWND line = GetDlgItem(id)) ::SendMessageA(line, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
         }
     }
-    ShowChoice(IDC_SUMMARY_INAV, g_choices.internetNav, store::kINavEnable, IDS_ENABLE, IDS_DISABLE);
-    ShowChoice(IDC_SUMMARY_LUMORA, g_choices.lumora, store::kLumoraEnable, IDS_ENABLE, IDS_DISABLE);
+    ShowChoice(IDC_SUMMARY_INAV, State().choices.internetNav, store::kINavEnable, IDS_ENABLE, IDS_DISABLE);
+    ShowChoice(IDC_SUMMARY_LUMORA, State().choices.lumora, store::kLumoraEnable, IDS_ENABLE, IDS_DISABLE);
     ShowExample();
     ShowSize();
-    ShowChoice(IDC_SUMMARY_PRINT, g_choices.print, store::kPrintEnable, IDS_YES, IDS_NO);
+    ShowChoice(IDC_SUMMARY_PRINT, State().choices.print, store::kPrintEnable, IDS_YES, IDS_NO);
     ShowKeyNames();
     ShowTray();
 }
@@ -72,13 +60,15 @@ void CPPageSummary::ShowChoice(int id, int choice, const store::NumberValue& sto
 }
 
 void CPPageSummary::ShowExample() {
-    CFont& fallback = SummaryExampleFont();
-    ExampleColor();  // the example's text colour is known before it paints
+    // The Summary's own font, made only while the example shows what the store holds.
+    CFont& fallback = State().summaryExampleFont;
+    OsdPublished& osd = State().osd;
+    ExampleColor(osd);  // the example's text colour is known before it paints
 
     LOGFONTA font = {};
     HFONT shown = nullptr;
-    if (g_osd.exampleFont && g_osd.exampleFont->GetLogFont(&font)) {
-        shown = g_osd.exampleFont->GetSafeHandle();
+    if (osd.exampleFont && osd.exampleFont->GetLogFont(&font)) {
+        shown = osd.exampleFont->GetSafeHandle();
     } else {
         const std::string face = ReadString(store::kOsdFaceName);
         lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
@@ -89,19 +79,17 @@ void CPPageSummary::ShowExample() {
 }
 
 void CPPageSummary::ShowSize() {
-    const int points = DisplayPointSize(g_osd, [] { return ReadNumber(store::kOsdSelSize); });
+    const int points = DisplayPointSize(State().osd, [] { return ReadNumber(store::kOsdSelSize); });
     SetTextOverPicture(GetDlgItem(IDC_SUMMARY_OSD_SIZE), (m_sizePrefix + std::to_string(points)).c_str());
 }
 
 void CPPageSummary::ShowKeyNames() {
     for (int k = 0; k < kKeyCount; ++k) {
-        KeyAssignment& key = g_keys[k];
+        KeyAssignment& key = State().keys[k];
         if (key.currentName[0] == '\0') {
             // Nothing chosen in this run: the stored name, else the default one.
-            char subkey[32] = {};
-            wsprintfA(subkey, kKeySubkey, k + 1);
-            const std::string name =
-                ReadString(subkey, kDisplayName, LoadResourceString(IDS_KEY1_NAME + k).c_str(), kFieldSize);
+            const std::string name = ReadString(store::KeyRecordSubkey(k).c_str(), store::kKeyName,
+                                                LoadResourceString(IDS_KEY1_NAME + k).c_str(), kFieldSize);
             lstrcpynA(key.savedName, name.c_str(), kFieldSize);
         }
         SetTextOverPicture(GetDlgItem(IDC_SUMMARY_KEY1_NAME + k), ShownKeyName(key));
@@ -109,13 +97,13 @@ void CPPageSummary::ShowKeyNames() {
 }
 
 void CPPageSummary::ShowTray() {
-    const bool shown = TrayIconShown(g_osd.trayChoice, [] { return ReadNumber(store::kTrayHide); });
+    const bool shown = TrayIconShown(State().osd.trayChoice, [] { return ReadNumber(store::kTrayHide); });
     SetTextOverPicture(GetDlgItem(IDC_SUMMARY_TRAY),
                        LoadResourceString(shown ? IDS_SHOW_TRAY_ICON : IDS_HIDE_TRAY_ICON).c_str());
 }
 
 void CPPageSummary::PaintOver(HDC dc) {
-    CBrush colour(ExampleColor());
+    CBrush colour(ExampleColor(State().osd));
     CSelectObject select(dc, colour.GetSafeHandle());
     ::Rectangle(dc, kSwatch.left, kSwatch.top, kSwatch.right, kSwatch.bottom);
 }
@@ -134,7 +122,7 @@ bool CPPageSummary::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     if (msg == WM_CTLCOLORSTATIC && m_example.m_hWnd && reinterpret_cast<HWND>(lParam) == m_example.m_hWnd) {
         // The face name stands on a band: black behind white, white behind any other colour.
         const HDC dc = reinterpret_cast<HDC>(wParam);
-        const COLORREF colour = ExampleColor();
+        const COLORREF colour = ExampleColor(State().osd);
         ::SetTextColor(dc, colour);
         ::SetBkColor(dc, colour == kWhite ? kBlack : kWhite);
         ::SetBkMode(dc, OPAQUE);

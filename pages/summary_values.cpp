@@ -1,6 +1,6 @@
 #include "summary_values.h"
 
-#include "osd_published.h"
+#include "wizard_state.h"
 
 namespace {
 

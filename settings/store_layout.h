@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace store {
 
 struct NumberValue {
@@ -31,6 +33,16 @@ constexpr NumberValue kLumoraEnable{kButtons, "LumoraEnable", 1};
 constexpr NumberValue kPrintEnable{kButtons, "PrintEnable", 0};
 constexpr NumberValue kPrintSubRadioBtns{kButtons, "PrintSubRadioBtns", 1};  // 0 white on black, 1 black on white
 constexpr NumberValue kOsdEnable{kButtons, "OSDEnable", 1};
+
+// "Buttons\Aux1" to "Buttons\Aux7": the record of each launch key, k = 0 to 6.
+constexpr char kKeyName[] = "DisplayName";
+constexpr char kKeyType[] = "ActionType";
+constexpr char kKeyCommand[] = "ActionCommand";
+constexpr char kKeyParameter[] = "ActionParam1";
+// The record's subkey under "Buttons" ("Aux1" for k = 0).
+inline std::string KeyRecordName(int k) { return "Aux" + std::to_string(k + 1); }
+// The record's subkey from the profile root ("Buttons\Aux1" for k = 0).
+inline std::string KeyRecordSubkey(int k) { return std::string(kButtons) + "\\" + KeyRecordName(k); }
 
 // "SysTrayIcon": 0 the daemon shows its tray icon, 1 it hides it.
 constexpr NumberValue kTrayHide{kSysTrayIcon, "Hide", 0};

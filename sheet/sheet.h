@@ -12,11 +12,14 @@
 #include "page_summary.h"
 #include "page_welcome.h"
 #include "property_sheet.h"
+#include "wizard_state.h"
 
 class CPSheet : public CPropertySheetEx {
 public:
     CPSheet(UINT captionId, CWnd* parent, UINT selectPage, HBITMAP watermark, HPALETTE palette, HBITMAP header);
 
+    // Made before the pages and gone after them: what they share.
+    WizardState m_state;
     // The pages, in page order; the Save pass reads their members.
     CPPageWelcome m_welcome;
     CPPageInternetNav m_internetNav;

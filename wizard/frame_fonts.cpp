@@ -2,9 +2,6 @@
 
 #include <cstring>
 
-const FrameFonts* g_frameFonts = nullptr;
-FrameFontSet g_activeFonts;
-
 namespace {
 
 // Point sizes are converted at 96 dots per inch whatever the screen's, as

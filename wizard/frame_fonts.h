@@ -1,6 +1,6 @@
 // The ten fonts every page's chrome is drawn in: a normal set and a larger
 // one for high contrast. The Welcome page makes and owns them (it is the
-// first page made); every page reaches them through the pointers below.
+// first page made); every page reaches them through the wizard state.
 #pragma once
 
 #include "gdi_object.h"
@@ -25,8 +25,3 @@ private:
     CFont m_link, m_currentLabel, m_body, m_heading, m_title;
     CFont m_linkLarge, m_currentLabelLarge, m_bodyLarge, m_headingLarge, m_titleLarge;
 };
-
-// The fonts that exist (null before the Welcome page made them) and the set
-// in use, which every page activation chooses.
-extern const FrameFonts* g_frameFonts;
-extern FrameFontSet g_activeFonts;

@@ -82,15 +82,15 @@ void CPageFrame::SetWizardButtons(DWORD buttons) const {
 }
 
 void CPageFrame::ApplyFrameFonts() {
-    if (!g_frameFonts) return;
-    g_activeFonts = HighContrast() ? g_frameFonts->HighContrast() : g_frameFonts->Normal();
-    ::EnumChildWindows(m_hWnd, SendBodyFont, reinterpret_cast<LPARAM>(g_activeFonts.body));
+    if (!State().frameFonts) return;
+    State().activeFonts = HighContrast() ? State().frameFonts->HighContrast() : State().frameFonts->Normal();
+    ::EnumChildWindows(m_hWnd, SendBodyFont, reinterpret_cast<LPARAM>(State().activeFonts.body));
     if (HWND title = GetDlgItem(IDC_TITLE)) {
-        ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(g_activeFonts.title), TRUE);
+        ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(State().activeFonts.title), TRUE);
     }
     for (int i = 0; i < kLabelCount; ++i) {
         HWND label = GetDlgItem(IDC_TAB_INTERNET_NAV + i);
-        HFONT font = i == m_ownLabel ? g_activeFonts.currentLabel : g_activeFonts.link;
+        HFONT font = i == m_ownLabel ? State().activeFonts.currentLabel : State().activeFonts.link;
         if (label) ::SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "property_page.h"
+#include "wizard_state.h"
 
 #include <vector>
 
@@ -48,6 +49,8 @@ protected:
     bool HighContrast();
     // Posts the wizard buttons (PSWIZB_*) to the sheet, as a click on a radio does.
     void SetWizardButtons(DWORD buttons) const;
+    // The state every page of this wizard shares.
+    static WizardState& State() { return WizardState::Current(); }
     // The click of a Tab strip label or a key, played without waiting for it.
     static void PlayClickSound();
     // A stored 0/1 value on a pair of radios: firstValue stands for the first

@@ -21,14 +21,14 @@ void ShowMessage(HWND owner, const char* text) {
 CPPageWelcome::CPPageWelcome() : CPageFrame(IDD_WELCOME, -1, IDB_PAGE_BACKGROUND) {}
 
 CPPageWelcome::~CPPageWelcome() {
-    if (g_frameFonts == &m_fonts) g_frameFonts = nullptr;
-    g_activeFonts = {};
+    if (State().frameFonts == &m_fonts) State().frameFonts = nullptr;
+    State().activeFonts = {};
 }
 
 void CPPageWelcome::OnSetFont(HFONT font) {
     // The first page made: the fonts exist before any other page needs them.
     m_fonts.Create(font);
-    g_frameFonts = &m_fonts;
+    State().frameFonts = &m_fonts;
     CPageFrame::OnSetFont(font);
 }
 
@@ -45,7 +45,7 @@ void CPPageWelcome::OnInitPage() {
 
 void CPPageWelcome::OnActivatePage() {
     if (HWND heading = GetDlgItem(IDC_WELCOME_HEADING)) {
-        ::SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(g_activeFonts.heading), TRUE);
+        ::SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(State().activeFonts.heading), TRUE);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "key_records.h"
 #include "profile_fixture.h"
 #include "settings_sink.h"
+#include "wizard_state.h"
 
 #include <cstring>
 #include <string>
@@ -39,17 +40,9 @@ std::vector<BYTE> IdList(std::initializer_list<std::vector<BYTE>> items) {
 
 class KeyRecordsTest : public ProfileTest {
 protected:
-    void SetUp() override {
-        ProfileTest::SetUp();
-        for (KeyAssignment& key : g_keys) key = KeyAssignment{};
-        g_selectedKey = -1;
-    }
-    void TearDown() override {
-        g_selectedKey = -1;
-        ProfileTest::TearDown();
-    }
+    WizardState state_;  // fresh for each test, as each wizard run has its own
 
-    std::string Aux(int k) const { return Path(keys::Subkey(k)); }
+    std::string Aux(int k) const { return Path(store::KeyRecordSubkey(k)); }
     void Store(int k, const StoredKey& key) {
         ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(k), "DisplayName", key.name));
         ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(k), "ActionParam1", key.parameter));
@@ -79,16 +72,16 @@ const std::vector<BYTE> kComputer = IdList({{0x1F, 0x50, 0xE0, 0x4F, 0xD0, 0x20,
 }  // namespace
 
 TEST_F(KeyRecordsTest, EmptyProfileLoadsDefaultNamesAndSavesNothing) {
-    keys::Load(nullptr);
+    keys::Load();
     const char* english[] = {"Lock Desktop", "My Documents", "Word Processor", "Spreadsheet",
                              "Calculator",   "E-mail",       "Internet"};
     for (int k = 0; k < kKeyCount; ++k) {
-        EXPECT_STREQ(g_keys[k].currentName, english[k]) << "key " << k + 1;
-        EXPECT_STREQ(g_keys[k].savedName, english[k]);
-        EXPECT_EQ(g_keys[k].currentType, kActionDefault);
-        EXPECT_EQ(g_keys[k].currentCommand[0], 0);
-        EXPECT_EQ(g_keys[k].currentLength, 0);
-        EXPECT_STREQ(ShownKeyName(g_keys[k]), english[k]);
+        EXPECT_STREQ(state_.keys[k].currentName, english[k]) << "key " << k + 1;
+        EXPECT_STREQ(state_.keys[k].savedName, english[k]);
+        EXPECT_EQ(state_.keys[k].currentType, kActionDefault);
+        EXPECT_EQ(state_.keys[k].currentCommand[0], 0);
+        EXPECT_EQ(state_.keys[k].currentLength, 0);
+        EXPECT_STREQ(ShownKeyName(state_.keys[k]), english[k]);
     }
     SaveAll(false);
     EXPECT_TRUE(Snapshot(HKEY_CURRENT_USER, root_).empty()) << driver::Describe(Snapshot(HKEY_CURRENT_USER, root_));
@@ -102,18 +95,18 @@ TEST_F(KeyRecordsTest, CommandLinesRoundTripAndUnknownTypesComeBackAsOne) {
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(5), "ActionCommand", "mailto:"));
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(5), "ActionType", "  +1 apples"));
 
-    keys::Load(nullptr);
-    EXPECT_EQ(g_keys[4].currentType, 3) << "an unknown type is kept in memory as it is";
-    EXPECT_EQ(g_keys[5].currentType, kActionCommand);
-    EXPECT_EQ(keys::AssignmentCaption(g_keys[1]), "C:\\Tools\\notes.exe /n \"a b\"");
-    EXPECT_EQ(keys::AssignmentCaption(g_keys[4]), "C:\\odd.exe -x") << "shown like a command line";
-    EXPECT_EQ(keys::AssignmentCaption(g_keys[0]), "Lock Desktop");
+    keys::Load();
+    EXPECT_EQ(state_.keys[4].currentType, 3) << "an unknown type is kept in memory as it is";
+    EXPECT_EQ(state_.keys[5].currentType, kActionCommand);
+    EXPECT_EQ(keys::AssignmentCaption(state_.keys[1]), "C:\\Tools\\notes.exe /n \"a b\"");
+    EXPECT_EQ(keys::AssignmentCaption(state_.keys[4]), "C:\\odd.exe -x") << "shown like a command line";
+    EXPECT_EQ(keys::AssignmentCaption(state_.keys[0]), "Lock Desktop");
 
     // Applied again as it is, an odd type goes back as a command line.
-    g_selectedKey = 4;
-    keys::SetPendingText(g_keys[4], "C:\\odd.exe", "-x");
+    state_.selectedKey = 4;
+    keys::SetPendingText(state_.keys[4], "C:\\odd.exe", "-x");
     keys::ApplyPending("Odd");
-    g_keys[4].currentType = 3;
+    state_.keys[4].currentType = 3;
     SaveAll(false);
     EXPECT_EQ(Value(1, "DisplayName"), Text("Notes"));
     EXPECT_EQ(Value(1, "ActionParam1"), Text("/n \"a b\""));
@@ -121,7 +114,7 @@ TEST_F(KeyRecordsTest, CommandLinesRoundTripAndUnknownTypesComeBackAsOne) {
     EXPECT_EQ(Value(1, "ActionType"), Number(1));
     EXPECT_EQ(Value(4, "ActionType"), Number(1)) << "type 3 written back as a command line";
     EXPECT_EQ(Value(4, "ActionCommand"), Text("C:\\odd.exe"));
-    EXPECT_EQ(g_keys[4].currentType, 3) << "saving leaves the in-memory type";
+    EXPECT_EQ(state_.keys[4].currentType, 3) << "saving leaves the in-memory type";
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Aux(0))) << "keys without a command get no record";
 }
 
@@ -132,18 +125,18 @@ TEST_F(KeyRecordsTest, ShellItemsLoadFromByteBlocksWhateverTheTypeIsStoredAs) {
     StoreBlock(3, "Also computer", kComputer);
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(3), "ActionType", "6"));
 
-    keys::Load(nullptr);
+    keys::Load();
     for (int k : {2, 3}) {
-        EXPECT_EQ(g_keys[k].currentType, kActionShellItem) << "key " << k + 1;
-        EXPECT_EQ(g_keys[k].currentLength, static_cast<int>(kComputer.size()));
-        EXPECT_EQ(g_keys[k].savedLength, static_cast<int>(kComputer.size()));
-        EXPECT_EQ(std::memcmp(g_keys[k].currentCommand, kComputer.data(), kComputer.size()), 0);
+        EXPECT_EQ(state_.keys[k].currentType, kActionShellItem) << "key " << k + 1;
+        EXPECT_EQ(state_.keys[k].currentLength, static_cast<int>(kComputer.size()));
+        EXPECT_EQ(state_.keys[k].savedLength, static_cast<int>(kComputer.size()));
+        EXPECT_EQ(std::memcmp(state_.keys[k].currentCommand, kComputer.data(), kComputer.size()), 0);
     }
-    EXPECT_EQ(keys::AssignmentCaption(g_keys[2]), "Computer");
-    EXPECT_STREQ(g_keys[2].currentParameter, "") << "a shell item takes no arguments";
+    EXPECT_EQ(keys::AssignmentCaption(state_.keys[2]), "Computer");
+    EXPECT_STREQ(state_.keys[2].currentParameter, "") << "a shell item takes no arguments";
 
-    g_selectedKey = 3;
-    keys::SetPendingIdList(g_keys[3], kComputer.data(), static_cast<int>(kComputer.size()));
+    state_.selectedKey = 3;
+    keys::SetPendingIdList(state_.keys[3], kComputer.data(), static_cast<int>(kComputer.size()));
     keys::ApplyPending("Also computer");
     SaveAll(false);
     EXPECT_EQ(Value(3, "ActionCommand"), Block(kComputer));
@@ -154,16 +147,16 @@ TEST_F(KeyRecordsTest, ShellItemsLoadFromByteBlocksWhateverTheTypeIsStoredAs) {
 TEST_F(KeyRecordsTest, ResetLeavesOnlyTheKeysAssignedAfterIt) {
     for (int k = 0; k < kKeyCount; ++k) Store(k, {"Old " + std::to_string(k), "", "C:\\old.exe", 1});
     ASSERT_TRUE(WriteNumber(HKEY_CURRENT_USER, Path("Buttons"), "INavEnable", 1));
-    keys::Load(nullptr);
+    keys::Load();
 
     keys::ResetAll();
-    EXPECT_STREQ(g_keys[0].currentName, "Lock Desktop");
-    EXPECT_STREQ(g_keys[6].currentName, "Internet");
-    EXPECT_EQ(g_keys[6].currentCommand[0], 0);
-    EXPECT_STREQ(g_keys[6].savedName, "") << "the saved names go too";
+    EXPECT_STREQ(state_.keys[0].currentName, "Lock Desktop");
+    EXPECT_STREQ(state_.keys[6].currentName, "Internet");
+    EXPECT_EQ(state_.keys[6].currentCommand[0], 0);
+    EXPECT_STREQ(state_.keys[6].savedName, "") << "the saved names go too";
 
-    g_selectedKey = 2;
-    keys::SetPendingText(g_keys[2], "C:\\calc.exe", "-s");
+    state_.selectedKey = 2;
+    keys::SetPendingText(state_.keys[2], "C:\\calc.exe", "-s");
     keys::ApplyPending("Calc");
     SaveAll(true);
 
@@ -178,30 +171,30 @@ TEST_F(KeyRecordsTest, ResetLeavesOnlyTheKeysAssignedAfterIt) {
 }
 
 TEST_F(KeyRecordsTest, AnAddressAppliedAfterAnIdListIsAText) {
-    keys::Load(nullptr);
-    g_selectedKey = 6;
-    keys::SetPendingIdList(g_keys[6], kComputer.data(), static_cast<int>(kComputer.size()));
-    EXPECT_EQ(g_keys[6].pendingType, kActionShellItem);
-    keys::SetPendingText(g_keys[6], "http://example.test/");
+    keys::Load();
+    state_.selectedKey = 6;
+    keys::SetPendingIdList(state_.keys[6], kComputer.data(), static_cast<int>(kComputer.size()));
+    EXPECT_EQ(state_.keys[6].pendingType, kActionShellItem);
+    keys::SetPendingText(state_.keys[6], "http://example.test/");
     keys::ApplyPending("Example");
-    EXPECT_EQ(g_keys[6].currentLength, 0);
+    EXPECT_EQ(state_.keys[6].currentLength, 0);
     SaveAll(false);
     EXPECT_EQ(Value(6, "ActionCommand"), Text("http://example.test/"));
     EXPECT_EQ(Value(6, "ActionType"), Number(1));
 
     // The other way round, the list is what is kept, and the name is the caption.
-    g_selectedKey = 5;
-    keys::SetPendingText(g_keys[5], "http://example.test/");
-    keys::SetPendingIdList(g_keys[5], kComputer.data(), static_cast<int>(kComputer.size()));
+    state_.selectedKey = 5;
+    keys::SetPendingText(state_.keys[5], "http://example.test/");
+    keys::SetPendingIdList(state_.keys[5], kComputer.data(), static_cast<int>(kComputer.size()));
     keys::ApplyPending("My Computer");
-    EXPECT_EQ(keys::AssignmentCaption(g_keys[5]), "My Computer");
+    EXPECT_EQ(keys::AssignmentCaption(state_.keys[5]), "My Computer");
     SaveAll(false);
     EXPECT_EQ(Value(5, "ActionCommand"), Block(kComputer));
     EXPECT_EQ(Value(5, "ActionType"), Number(6));
 
     // Nothing is applied while no key is selected; an unapplied choice is never written.
-    g_selectedKey = -1;
-    keys::SetPendingText(g_keys[0], "C:\\never.exe");
+    state_.selectedKey = -1;
+    keys::SetPendingText(state_.keys[0], "C:\\never.exe");
     keys::ApplyPending("Never");
     SaveAll(false);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Aux(0)));
@@ -225,30 +218,30 @@ TEST_F(KeyRecordsTest, HostileStoreContentsStayInsideTheFields) {
     Store(3, {"Text six", "", "C:\\x.exe", 6});
     Store(4, {"Neighbour", "p", "C:\\n.exe", 1});
 
-    keys::Load(nullptr);
-    EXPECT_EQ(std::strlen(g_keys[0].currentName), 259u);
-    EXPECT_EQ(std::strlen(g_keys[0].currentParameter), 259u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(g_keys[0].currentCommand)), std::string(259, 'N'));
-    EXPECT_EQ(g_keys[1].currentLength, 0) << "a block larger than the field is not read";
-    EXPECT_EQ(g_keys[1].currentCommand[0], 0);
-    EXPECT_STREQ(g_keys[2].currentName, "Word Processor");
-    EXPECT_EQ(g_keys[2].currentType, kActionDefault);
-    EXPECT_STREQ(g_keys[2].currentParameter, "");
-    EXPECT_EQ(g_keys[2].currentCommand[0], 0);
-    EXPECT_EQ(g_keys[3].currentLength, 0);
-    EXPECT_STREQ(g_keys[4].currentName, "Neighbour");
-    EXPECT_STREQ(g_keys[4].currentParameter, "p");
+    keys::Load();
+    EXPECT_EQ(std::strlen(state_.keys[0].currentName), 259u);
+    EXPECT_EQ(std::strlen(state_.keys[0].currentParameter), 259u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(state_.keys[0].currentCommand)), std::string(259, 'N'));
+    EXPECT_EQ(state_.keys[1].currentLength, 0) << "a block larger than the field is not read";
+    EXPECT_EQ(state_.keys[1].currentCommand[0], 0);
+    EXPECT_STREQ(state_.keys[2].currentName, "Word Processor");
+    EXPECT_EQ(state_.keys[2].currentType, kActionDefault);
+    EXPECT_STREQ(state_.keys[2].currentParameter, "");
+    EXPECT_EQ(state_.keys[2].currentCommand[0], 0);
+    EXPECT_EQ(state_.keys[3].currentLength, 0);
+    EXPECT_STREQ(state_.keys[4].currentName, "Neighbour");
+    EXPECT_STREQ(state_.keys[4].currentParameter, "p");
 
     // An over-long label and list are cut or refused, never written past a field.
-    g_selectedKey = 5;
+    state_.selectedKey = 5;
     const std::vector<BYTE> longList(300, 0x10);
-    keys::SetPendingIdList(g_keys[5], longList.data(), static_cast<int>(longList.size()));
-    EXPECT_EQ(g_keys[5].pendingLength, 0);
-    keys::SetPendingText(g_keys[5], huge.c_str(), huge.c_str());
+    keys::SetPendingIdList(state_.keys[5], longList.data(), static_cast<int>(longList.size()));
+    EXPECT_EQ(state_.keys[5].pendingLength, 0);
+    keys::SetPendingText(state_.keys[5], huge.c_str(), huge.c_str());
     keys::ApplyPending(huge.c_str());
-    EXPECT_EQ(std::strlen(g_keys[5].currentName), 259u);
-    EXPECT_EQ(std::strlen(g_keys[5].currentParameter), 259u);
-    EXPECT_STREQ(g_keys[6].savedName, "Internet") << "the next record is untouched";
+    EXPECT_EQ(std::strlen(state_.keys[5].currentName), 259u);
+    EXPECT_EQ(std::strlen(state_.keys[5].currentParameter), 259u);
+    EXPECT_STREQ(state_.keys[6].savedName, "Internet") << "the next record is untouched";
 
     // The applied record is written cut; the damaged ones are left as they are.
     SaveAll(false);
@@ -318,13 +311,13 @@ TEST_F(KeyRecordsTest, UntouchedRecordsStayAsStoredByteForByte) {
     for (const HostileRecord& record : HostileRecords()) {
         SCOPED_TRACE(record.what);
         driver::DeleteKey(HKEY_CURRENT_USER, Path("Buttons"));
-        for (KeyAssignment& key : g_keys) key = KeyAssignment{};
+        for (KeyAssignment& key : state_.keys) key = KeyAssignment{};
         for (const auto& [name, value] : record.values) {
             ASSERT_TRUE(WriteValue(HKEY_CURRENT_USER, Aux(3), name, value.type, value.data.data(),
                                    static_cast<DWORD>(value.data.size())));
         }
         const driver::RegistrySnapshot before = Snapshot(HKEY_CURRENT_USER, root_);
-        keys::Load(nullptr);
+        keys::Load();
         SaveAll(false);
         EXPECT_EQ(Snapshot(HKEY_CURRENT_USER, root_), before) << driver::Describe(Snapshot(HKEY_CURRENT_USER, root_));
     }
@@ -335,14 +328,14 @@ TEST_F(KeyRecordsTest, UntouchedRecordsStayAsStoredByteForByte) {
 TEST_F(KeyRecordsTest, AppliedRecordsAreWrittenWhole) {
     Store(0, {"Notepad", "/p x", "notepad.exe", kActionCommand});
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, Aux(1), "DisplayName", DoubleByteName()));
-    keys::Load(nullptr);
+    keys::Load();
     // Cut before the character that does not fit: 129 whole characters in
     // code page 932, 259 single bytes elsewhere.
     const size_t fitting = GetACP() == 932 ? 258 : 259;
-    EXPECT_EQ(std::string(g_keys[1].savedName), DoubleByteName().substr(0, fitting));
+    EXPECT_EQ(std::string(state_.keys[1].savedName), DoubleByteName().substr(0, fitting));
 
-    g_selectedKey = 0;
-    keys::SetPendingIdList(g_keys[0], kComputer.data(), static_cast<int>(kComputer.size()));
+    state_.selectedKey = 0;
+    keys::SetPendingIdList(state_.keys[0], kComputer.data(), static_cast<int>(kComputer.size()));
     keys::ApplyPending("Computer");
     SaveAll(false);
     EXPECT_EQ(Value(0, "DisplayName"), Text("Computer"));

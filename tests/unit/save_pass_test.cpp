@@ -1,5 +1,5 @@
 #include "key_assignment.h"
-#include "osd_published.h"
+#include "example_font.h"
 #include "save_pass.h"
 #include "save_steps.h"
 #include "save_recorder.h"
@@ -107,8 +107,8 @@ TEST(SavePass, OsdValuesComeFromTheRealExampleFont) {
     // The Example font as the page makes it: only the face and the size chosen.
     CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
     CPPageOSD& osd = sheet.m_osd;
-    EXPECT_EQ(MakeExampleFont(ExampleFont(), "Courier New", 28), 280);
-    osd.m_exampleFont = &ExampleFont();
+    EXPECT_EQ(MakeExampleFont(sheet.m_state.exampleFont, "Courier New", 28), 280);
+    osd.m_exampleFont = &sheet.m_state.exampleFont;
     osd.m_pointSize = 28;
     osd.m_colorIndex = 15;
     osd.m_color = 0xFFFFFF;
@@ -149,11 +149,10 @@ TEST(SavePass, OsdValuesComeFromTheRealExampleFont) {
     EXPECT_EQ(german.log, expected);
 
     // A refresh replaces the font the one object holds: 72 points is 720 tenths.
-    EXPECT_EQ(MakeExampleFont(ExampleFont(), "Courier New", 72), 720);
+    EXPECT_EQ(MakeExampleFont(sheet.m_state.exampleFont, "Courier New", 72), 720);
     LOGFONTA large = {};
-    ASSERT_TRUE(ExampleFont().GetLogFont(&large));
+    ASSERT_TRUE(sheet.m_state.exampleFont.GetLogFont(&large));
     EXPECT_EQ(large.lfHeight, -MulDiv(dpi, 720, 720));
-    ExampleFont().DeleteObject();
 }
 
 TEST(SavePass, PagesNeverShownWriteNothing) {
@@ -197,20 +196,20 @@ TEST(SavePass, TrayChoiceDecidesTheDaemonNotice) {
 }
 
 TEST(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
-    for (KeyAssignment& key : g_keys) key = KeyAssignment{};
-    std::strcpy(g_keys[1].currentName, "Notes");
-    std::strcpy(reinterpret_cast<char*>(g_keys[1].currentCommand), "C:\\notes.exe");
-    std::strcpy(g_keys[1].currentParameter, "-n");
-    std::strcpy(g_keys[4].currentName, "Computer");
-    const BYTE computer[] = {4, 0, 0x1F, 0x50, 0, 0};
-    std::memcpy(g_keys[4].currentCommand, computer, sizeof computer);
-    g_keys[4].currentLength = sizeof computer;
-    // A name without a command, and a command without a name, write nothing.
-    std::strcpy(g_keys[5].currentName, "No command");
-    std::strcpy(reinterpret_cast<char*>(g_keys[6].currentCommand), "C:\\nameless.exe");
-    for (int k : {1, 4, 5, 6}) g_keys[k].applied = true;  // as Apply leaves them
-
     CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
+    KeyAssignment* keys = sheet.m_state.keys;
+    std::strcpy(keys[1].currentName, "Notes");
+    std::strcpy(reinterpret_cast<char*>(keys[1].currentCommand), "C:\\notes.exe");
+    std::strcpy(keys[1].currentParameter, "-n");
+    std::strcpy(keys[4].currentName, "Computer");
+    const BYTE computer[] = {4, 0, 0x1F, 0x50, 0, 0};
+    std::memcpy(keys[4].currentCommand, computer, sizeof computer);
+    keys[4].currentLength = sizeof computer;
+    // A name without a command, and a command without a name, write nothing.
+    std::strcpy(keys[5].currentName, "No command");
+    std::strcpy(reinterpret_cast<char*>(keys[6].currentCommand), "C:\\nameless.exe");
+    for (int k : {1, 4, 5, 6}) keys[k].applied = true;  // as Apply leaves them
+
     CFont font;
     ChooseEverything(sheet, font, RUSSIAN_CHARSET);
     const Log keyValues = {"string Buttons\\Aux2\\DisplayName=Notes",   "string Buttons\\Aux2\\ActionParam1=-n",
@@ -233,5 +232,4 @@ TEST(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
     expected.insert(expected.end(), keyValues.begin() + 4, keyValues.end());
     expected.insert(expected.end(), {"delete Buttons\\Aux6", "delete Buttons\\Aux7"});
     EXPECT_EQ(reset.log, Join(expected, rest));
-    for (KeyAssignment& key : g_keys) key = KeyAssignment{};
 }

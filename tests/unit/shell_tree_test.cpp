@@ -4,6 +4,7 @@
 #include "key_records.h"
 #include "shell_items.h"
 #include "shell_tree.h"
+#include "wizard_state.h"
 
 #include <gtest/gtest.h>
 
@@ -114,17 +115,15 @@ HTREEITEM FindSpecial(const CTreeCtrl& tree, int csidl) {
 
 class ShellTreeTest : public ::testing::Test {
 protected:
+    WizardState state_;  // fresh for each test, as each wizard run has its own
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES};
         InitCommonControlsEx(&controls);
         folder_ = "Ravlen Tree Test " + std::to_string(GetCurrentProcessId());
-        for (KeyAssignment& key : g_keys) key = KeyAssignment{};
-        g_selectedKey = -1;
     }
     void TearDown() override {
         for (const std::string& path : made_) driver::RemoveTree(path);
-        g_selectedKey = -1;
         CoUninitialize();
     }
     // A folder of the test's own under a special folder.
@@ -172,12 +171,12 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
     EXPECT_TRUE(Children(host.tree_, own).empty()) << "nothing is loaded ahead";
 
     // A folder chooses nothing in a programs tree, but its level loads.
-    g_selectedKey = 4;
-    keys::SetPendingText(g_keys[4], "C:\\before.exe", "-b");
+    state_.selectedKey = 4;
+    keys::SetPendingText(state_.keys[4], "C:\\before.exe", "-b");
     Select(host, own);
     EXPECT_EQ(host.displayName_, "");
-    EXPECT_EQ(g_keys[4].pendingCommand[0], 0) << "the pending choice is cleared";
-    EXPECT_EQ(g_keys[4].pendingParameter[0], 0);
+    EXPECT_EQ(state_.keys[4].pendingCommand[0], 0) << "the pending choice is cleared";
+    EXPECT_EQ(state_.keys[4].pendingParameter[0], 0);
     EXPECT_TRUE(Item(host.tree_, own).state & TVIS_EXPANDEDONCE);
     EXPECT_EQ(ChildNames(host.tree_, own), (std::vector<std::string>{"Tools", "Abacus", "Calculator"}))
         << "sorted by the shell (folders first), hidden file left out";
@@ -188,9 +187,9 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
     Select(host, link);
     EXPECT_EQ(host.displayName_, "Calculator");
     EXPECT_EQ(host.chosenCommand_, kTarget);
-    EXPECT_STREQ(reinterpret_cast<const char*>(g_keys[4].pendingCommand), kTarget);
-    EXPECT_STREQ(g_keys[4].pendingParameter, kArguments);
-    EXPECT_EQ(g_keys[4].pendingType, 0);
+    EXPECT_STREQ(reinterpret_cast<const char*>(state_.keys[4].pendingCommand), kTarget);
+    EXPECT_STREQ(state_.keys[4].pendingParameter, kArguments);
+    EXPECT_EQ(state_.keys[4].pendingType, 0);
 
     // Expanded, closed and expanded again: its level is loaded once.
     HTREEITEM tools = Find(host.tree_, own, "Tools");
@@ -216,33 +215,33 @@ TEST_F(ShellTreeTest, FavoritesGiveTheAddressOfShortcutsWhateverTheirCase) {
     host.tree_.FillTree(CSIDL_FAVORITES);
     HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
     ASSERT_TRUE(own);
-    g_selectedKey = 6;
+    state_.selectedKey = 6;
     Select(host, own);
     HTREEITEM site = Find(host.tree_, own, "Site");
     ASSERT_TRUE(site) << "children: " << ChildNames(host.tree_, own).size();
     Select(host, site);
     EXPECT_EQ(host.displayName_, "Site");
     EXPECT_EQ(host.chosenCommand_, "http://example.test/site");
-    EXPECT_STREQ(reinterpret_cast<const char*>(g_keys[6].pendingCommand), "http://example.test/site");
+    EXPECT_STREQ(reinterpret_cast<const char*>(state_.keys[6].pendingCommand), "http://example.test/site");
 
     HTREEITEM empty = Find(host.tree_, own, "Empty");
     ASSERT_TRUE(empty);
     Select(host, empty);
     EXPECT_EQ(host.chosenCommand_, "") << "a shortcut without an address chooses nothing";
-    EXPECT_EQ(g_keys[6].pendingCommand[0], 0);
+    EXPECT_EQ(state_.keys[6].pendingCommand[0], 0);
 
     // While no key is picked, a selection still names the item but writes nothing.
-    g_selectedKey = -1;
+    state_.selectedKey = -1;
     Select(host, site);
     EXPECT_EQ(host.displayName_, "Site");
-    EXPECT_EQ(g_keys[6].pendingCommand[0], 0);
+    EXPECT_EQ(state_.keys[6].pendingCommand[0], 0);
 }
 
 TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     TreeHost host;
     host.tree_.FillTree(CSIDL_DESKTOP);
     EXPECT_EQ(host.tree_.m_rootFolder, CSIDL_DESKTOP);
-    g_selectedKey = 1;
+    state_.selectedKey = 1;
 
     HTREEITEM documents = FindSpecial(host.tree_, CSIDL_PERSONAL);
     ASSERT_TRUE(documents) << "the desktop lists the documents folder";
@@ -252,8 +251,8 @@ TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     std::string path = host.chosenCommand_;
     if (!path.empty() && path.back() == '\\') path.pop_back();
     EXPECT_EQ(path, driver::SpecialFolderPath(CSIDL_PERSONAL));
-    EXPECT_EQ(reinterpret_cast<const char*>(g_keys[1].pendingCommand), host.chosenCommand_);
-    EXPECT_EQ(g_keys[1].pendingLength, 0);
+    EXPECT_EQ(reinterpret_cast<const char*>(state_.keys[1].pendingCommand), host.chosenCommand_);
+    EXPECT_EQ(state_.keys[1].pendingLength, 0);
 
     HTREEITEM computer = FindSpecial(host.tree_, CSIDL_DRIVES);
     ASSERT_TRUE(computer) << "the desktop lists the computer";
@@ -264,10 +263,10 @@ TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives)));
     const UINT size = GetIdListSize(drives);
     const auto* bytes = reinterpret_cast<const BYTE*>(drives);
-    EXPECT_EQ(g_keys[1].pendingType, kActionShellItem);
-    EXPECT_EQ(g_keys[1].pendingLength, static_cast<int>(size));
+    EXPECT_EQ(state_.keys[1].pendingType, kActionShellItem);
+    EXPECT_EQ(state_.keys[1].pendingLength, static_cast<int>(size));
     EXPECT_EQ(size, static_cast<UINT>(bytes[0] | bytes[1] << 8) + 2) << "one item and the 2-byte terminator";
-    EXPECT_EQ(std::memcmp(g_keys[1].pendingCommand, drives, size), 0);
+    EXPECT_EQ(std::memcmp(state_.keys[1].pendingCommand, drives, size), 0);
     CoTaskMemFree(drives);
 }
 
@@ -294,7 +293,7 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
     host.tree_.FillTree(CSIDL_COMMON_STARTMENU);
     HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
     ASSERT_TRUE(own);
-    g_selectedKey = 2;
+    state_.selectedKey = 2;
     Select(host, own);
     HTREEITEM deepFolder = Find(host.tree_, own, deep);
     ASSERT_TRUE(deepFolder);
@@ -316,14 +315,14 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         ASSERT_TRUE(row.item) << ChildNames(host.tree_, own).size() << " items";
-        keys::SetPendingText(g_keys[2], "C:\\before.exe", "-b");
+        keys::SetPendingText(state_.keys[2], "C:\\before.exe", "-b");
         Select(host, row.item);
         EXPECT_EQ(host.displayName_, row.name);
         EXPECT_EQ(host.named_, !row.name.empty()) << "Apply offered";
         EXPECT_EQ(host.chosenCommand_, row.command);
-        EXPECT_EQ(reinterpret_cast<const char*>(g_keys[2].pendingCommand), row.command);
-        EXPECT_STREQ(g_keys[2].pendingParameter, "");
-        EXPECT_EQ(g_keys[2].pendingType, 0);
+        EXPECT_EQ(reinterpret_cast<const char*>(state_.keys[2].pendingCommand), row.command);
+        EXPECT_STREQ(state_.keys[2].pendingParameter, "");
+        EXPECT_EQ(state_.keys[2].pendingType, 0);
     }
 
     // A virtual folder far down the namespace, whose list is longer than a
@@ -340,12 +339,12 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
     ASSERT_GT(GetIdListSize(deepList), 260u);
     CoTaskMemFree(data->absoluteId);
     data->absoluteId = deepList;
-    keys::SetPendingText(g_keys[2], "C:\\before.exe", "-b");
+    keys::SetPendingText(state_.keys[2], "C:\\before.exe", "-b");
     Select(files, computer);
     EXPECT_EQ(files.displayName_, "");
     EXPECT_FALSE(files.named_);
-    EXPECT_EQ(g_keys[2].pendingLength, 0);
-    EXPECT_EQ(g_keys[2].pendingCommand[0], 0);
+    EXPECT_EQ(state_.keys[2].pendingLength, 0);
+    EXPECT_EQ(state_.keys[2].pendingCommand[0], 0);
 }
 
 TEST(IdLists, SizesAndJoins) {

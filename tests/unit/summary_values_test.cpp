@@ -1,6 +1,7 @@
 // What the Summary page shows for each value: the choice made in this run,
 // else the store, which is read only then.
-#include "osd_published.h"
+#include "example_font.h"
+#include "wizard_state.h"
 #include "summary_values.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // prefix's fonts: filling the face combo, and one refresh of the example
 // (the font made and shown, and the example painted).
 #include "font_combo.h"
-#include "osd_published.h"
+#include "example_font.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -78,10 +78,10 @@ int main() {
     combo.GetSelectedLogFont(face);
     // Alternating sizes, so that each refresh makes a font the last one did not.
     int points = 28;
+    CFont font;
     Time("example refresh",
          [&] {
              points = points == 28 ? 72 : 28;
-             CFont& font = ExampleFont();
              MakeExampleFont(font, face.lfFaceName, points);
              ShowExampleText(example, font.GetSafeHandle(), face.lfFaceName);
              UpdateWindow(page);

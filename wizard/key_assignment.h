@@ -1,5 +1,5 @@
-// The key assignment table: what each of the seven launch keys does, kept
-// for the whole run. The Customize Keys page loads and edits it, the label
+// The records of the key assignment table (kept in the wizard state): what
+// each of the seven launch keys does, for the whole run. The Customize Keys page loads and edits it, the label
 // print job and the Summary page read its names, the Save pass writes it.
 #pragma once
 
@@ -35,13 +35,6 @@ struct KeyAssignment {
     // an untouched one keeps every stored value as it is, type and bytes.
     bool applied;
 };
-
-// The process-wide table, index 0 to 6 for keys 1 to 7.
-extern KeyAssignment g_keys[kKeyCount];
-
-// The key picked on the Customize Keys page, 0 to 6, or -1 for none. The
-// choosers write the pending choice of this key.
-extern int g_selectedKey;
 
 // The name a key goes by for the label and the Summary: its current name,
 // else its saved name (empty when both are).

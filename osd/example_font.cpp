@@ -1,11 +1,4 @@
-#include "osd_published.h"
-
-OsdPublished g_osd;
-
-CFont& ExampleFont() {
-    static CFont font;
-    return font;
-}
+#include "example_font.h"
 
 int MakeExampleFont(CFont& font, const char* face, int pointSize) {
     LOGFONTA wanted = {};

@@ -1,3 +1,0 @@
-#include "wizard_choices.h"
-
-WizardChoices g_choices;
