@@ -1,7 +1,9 @@
+#include "import_patch.h"
 #include "profile_fixture.h"
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 using driver::ReadValue;
@@ -164,6 +166,46 @@ TEST_F(ProfileTest, BinaryRespectsCapacityAndType) {
     ASSERT_TRUE(Reg_SetProfileBinary("Buttons\\Aux3", "Empty", nullptr, 0));
     size = 260;
     EXPECT_TRUE(Reg_GetProfileBinary("Buttons\\Aux3", "Empty", untouched.bytes.data(), &size, 0, 0));
+    EXPECT_EQ(size, 0u);
+}
+
+namespace {
+
+// The library's allocator, made to refuse large blocks: what a value too big
+// for the process's memory does to the library's reads.
+using Malloc = void*(__cdecl*)(size_t);
+Malloc g_realMalloc = nullptr;
+void* __cdecl RefuseLargeBlocks(size_t size) { return size > 64 * 1024 ? nullptr : g_realMalloc(size); }
+
+}  // namespace
+
+TEST_F(ProfileTest, AFailedAllocationIsAFailedReadWithTheDefault) {
+    // Huge values of every type the readers ask for.
+    const std::vector<BYTE> huge(256 * 1024, 'x');
+    for (DWORD type : {REG_SZ, REG_DWORD, REG_BINARY}) {
+        const std::string name = "Huge" + std::to_string(type);
+        ASSERT_TRUE(WriteValue(HKEY_CURRENT_USER, Path("OSD"), name, type, huge.data(), static_cast<DWORD>(huge.size())));
+    }
+    HMODULE library = GetModuleHandleA("DormexUtil.dll");
+    g_realMalloc = reinterpret_cast<Malloc>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("msvcrt.dll"), "malloc")));
+    ASSERT_NE(g_realMalloc, nullptr);
+    ASSERT_GT(RedirectImports(library, reinterpret_cast<const void*>(g_realMalloc),
+                              reinterpret_cast<const void*>(&RefuseLargeBlocks)), 0);
+
+    char text[16] = {};
+    DWORD number = 0;
+    BYTE block[16] = {};
+    DWORD size = sizeof block;
+    const BOOL readText = Reg_GetProfileString("OSD", "Huge1", text, sizeof text, "fallback");
+    const BOOL readNumber = Reg_GetProfileNumber("OSD", "Huge4", &number, 77);
+    const BOOL readBlock = Reg_GetProfileBinary("OSD", "Huge3", block, &size, 0, 0);
+    RedirectImports(library, reinterpret_cast<const void*>(&RefuseLargeBlocks), reinterpret_cast<const void*>(g_realMalloc));
+
+    EXPECT_FALSE(readText);
+    EXPECT_STREQ(text, "fallback");
+    EXPECT_FALSE(readNumber);
+    EXPECT_EQ(number, 77u);
+    EXPECT_FALSE(readBlock);
     EXPECT_EQ(size, 0u);
 }
 
