@@ -34,6 +34,9 @@ BOOL __cdecl GetLinkInfoEx(HWND /*owner*/, LPCSTR linkPath, LPSTR target, LPSTR 
     path[kRoom - 1] = '\0';
     args[kRoom - 1] = '\0';
     if (strlen(path) >= MAX_PATH || strlen(args) >= MAX_PATH) return FALSE;
+    // A link whose target is gone (deleted, or on a drive that is not there)
+    // names nothing that could be started.
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return FALSE;
     dormex::CopyTerminated(target, MAX_PATH, path, strlen(path));
     dormex::CopyTerminated(arguments, MAX_PATH, args, strlen(args));
     return TRUE;

@@ -283,6 +283,11 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
     ASSERT_TRUE(driver::MakeFolders(menu + "\\" + deep));
     ASSERT_TRUE(driver::MakeFile(shortFile));
     ASSERT_TRUE(driver::MakeFile(menu + "\\Broken.lnk"));
+    // A link whose target is gone: it names nothing the daemon could start.
+    const std::string gone = menu + "\\gone.exe";
+    ASSERT_TRUE(driver::MakeFile(gone));
+    ASSERT_TRUE(driver::MakeShellLink(menu + "\\Dangling.lnk", gone.c_str(), "-x"));
+    ASSERT_TRUE(DeleteFileA(gone.c_str()));
     ASSERT_TRUE(driver::MakeShellLinkToFolder(menu + "\\Computer link.lnk", CSIDL_DRIVES));
     ASSERT_TRUE(driver::MakeFile(menu + "\\No address.url"));
     ASSERT_TRUE(driver::MakeUrlShortcut(menu + "\\Long address.url", "http://example.test/" + std::string(280, 'u')));
@@ -307,6 +312,7 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
     } rows[] = {
         {Find(host.tree_, deepFolder, "a", true), "a folder part of 256 bytes", "a", shortFile},
         {Find(host.tree_, own, "Broken", true), "a link that cannot be read", "", ""},
+        {Find(host.tree_, own, "Dangling", true), "a link whose target is gone", "", ""},
         {Find(host.tree_, own, "Computer link", true), "a link to a virtual folder", "", ""},
         {Find(host.tree_, own, "No address", true), "a shortcut without an address", "", ""},
         {Find(host.tree_, own, "Long address", true), "an address longer than a field", "", ""},
