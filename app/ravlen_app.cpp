@@ -18,7 +18,7 @@ constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
 CRavlenApp theApp;
 
 BOOL CRavlenApp::InitInstance() {
-    m_hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    m_mutex.Attach(::CreateMutexA(nullptr, FALSE, kInstanceMutex));
     if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
     // The shell's namespace and link objects want an apartment on the thread for its whole life.
     m_oleReady = SUCCEEDED(::OleInitialize(nullptr));
@@ -46,8 +46,7 @@ BOOL CRavlenApp::InitInstance() {
 }
 
 int CRavlenApp::ExitInstance() {
-    if (m_hMutex) ::CloseHandle(m_hMutex);
-    m_hMutex = nullptr;
+    m_mutex.Close();
     if (m_oleReady) ::OleUninitialize();
     m_oleReady = false;
     return CWinApp::ExitInstance();

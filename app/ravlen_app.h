@@ -2,6 +2,7 @@
 // the user's settings profile opened, and the wizard run until it closes.
 #pragma once
 
+#include "handle.h"
 #include "win_app.h"
 
 class CMainFrame;
@@ -15,6 +16,6 @@ public:
     BOOL OnCommand(UINT id) override;
 
 private:
-    HANDLE m_hMutex = nullptr;  // the single-instance mutex, owned
+    CHandle m_mutex;            // the single-instance mutex
     bool m_oleReady = false;    // COM and OLE are set up on this thread until exit
 };

@@ -1,6 +1,7 @@
 #include "page_customize_keys.h"
 
 #include "frame_fonts.h"
+#include "handle.h"
 #include "key_records.h"
 #include "resource.h"
 #include "text_over_picture.h"
@@ -312,8 +313,8 @@ void CPPageCustomizeKeys::OnTest() {
     execute.hwnd = m_hWnd;
     execute.lpFile = address.c_str();
     execute.nShow = SW_SHOWDEFAULT;
-    // Whatever opens the address runs on its own; its handle is not kept.
-    if (::ShellExecuteExA(&execute) && execute.hProcess) ::CloseHandle(execute.hProcess);
+    // Whatever opens the address runs on its own; its handle is let go at once.
+    const CHandle opened(::ShellExecuteExA(&execute) ? execute.hProcess : nullptr);
 }
 
 void CPPageCustomizeKeys::OnApply() {
