@@ -233,6 +233,11 @@ BOOL CPPageCustomizeKeys::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result
         // The parts of the notice read here are the same in its wide form.
         const auto* notify = reinterpret_cast<const NMTREEVIEWA*>(lParam);
         switch (header->code) {
+        case TVN_GETDISPINFOA:
+        case TVN_GETDISPINFOW:
+            tree->OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam));
+            *result = 0;
+            return TRUE;
         case TVN_ITEMEXPANDINGA:
         case TVN_ITEMEXPANDINGW:
             tree->OnItemExpanding(notify, result);

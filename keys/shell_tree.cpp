@@ -76,16 +76,23 @@ void CShellTreeCtrl::FillTree(int csidl) {
             m_rootFolder = csidl;
             ComPtr<IShellFolder> folder;
             if (SUCCEEDED(desktop->BindToObject(root, nullptr, IID_IShellFolder, folder.put_void())) && folder) {
-                FillChildren(folder.get(), root, TVI_ROOT);
+                FillSorted(folder.get(), root, TVI_ROOT);
             } else {
-                FillChildren(desktop.get(), nullptr, TVI_ROOT);
+                FillSorted(desktop.get(), nullptr, TVI_ROOT);
             }
             ::CoTaskMemFree(root);
         } else {
-            FillChildren(desktop.get(), nullptr, TVI_ROOT);
+            FillSorted(desktop.get(), nullptr, TVI_ROOT);
         }
     }
-    SortChildren(TVI_ROOT);
+}
+
+void CShellTreeCtrl::FillSorted(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent) {
+    // Held off, the tree lays itself out once for the level instead of once per item.
+    SendMessage(WM_SETREDRAW, FALSE, 0);
+    FillChildren(folder, folderList, parent);
+    SortChildren(parent);
+    SendMessage(WM_SETREDRAW, TRUE, 0);
 }
 
 void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent) {
@@ -110,23 +117,21 @@ void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList
         if (FAILED(folder->GetAttributesOf(1, &one, &attributes))) attributes = 0;
         if (!(attributes & (SFGAO_FILESYSTEM | SFGAO_FOLDER))) continue;
 
+        // The name and icons are asked for when the tree shows the item: a
+        // large folder is listed in about the time the shell takes to list it.
         TVINSERTSTRUCTA insert = {};
         TVITEMA& item = insert.item;
         item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        item.pszText = LPSTR_TEXTCALLBACK;
+        item.iImage = I_IMAGECALLBACK;
+        item.iSelectedImage = I_IMAGECALLBACK;
         if (attributes & SFGAO_HASSUBFOLDER) {
             item.mask |= TVIF_CHILDREN;
             item.cChildren = 1;
         }
-        char name[MAX_PATH] = {};
-        if (!GetDisplayName(folder, id, SHGDN_NORMAL, name)) break;
         void* memory = malloc->Alloc(sizeof(ShellItemData));
         if (!memory) break;
         auto* data = new (memory) ShellItemData{};
-        item.pszText = name;
-
-        LPITEMIDLIST absolute = ConcatIdLists(folderList, id);
-        m_icons.LookUp(folder, id, absolute, item.iImage, item.iSelectedImage);
-        malloc->Free(absolute);
         data->relativeId = CopyItemId(malloc.get(), id);
         data->parentFolder.Assign(folder);
         data->absoluteId = ConcatIdLists(folderList, id);
@@ -142,6 +147,36 @@ void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList
         insert.hInsertAfter = after;
         if (HTREEITEM inserted = InsertItem(insert)) after = inserted;
     }
+}
+
+void CShellTreeCtrl::FindIcons(ShellItemData& data) {
+    if (data.iconsKnown) return;
+    m_icons.LookUp(data.parentFolder.get(), data.relativeId, data.absoluteId, data.image, data.openImage);
+    data.iconsKnown = true;
+}
+
+void CShellTreeCtrl::OnGetDispInfo(NMHDR* notify) {
+    // The two forms differ only in the text's width; the fields read first lie alike.
+    auto& item = reinterpret_cast<NMTVDISPINFOA*>(notify)->item;
+    auto* data = reinterpret_cast<ShellItemData*>(item.lParam);
+    if (!data || !data->parentFolder || !data->relativeId) return;
+    if (item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)) {
+        FindIcons(*data);
+        item.iImage = data->image;
+        item.iSelectedImage = data->openImage;
+    }
+    if ((item.mask & TVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        char name[MAX_PATH] = {};
+        GetDisplayName(data->parentFolder.get(), data->relativeId, SHGDN_NORMAL, name);
+        if (notify->code == TVN_GETDISPINFOW) {
+            auto* wide = reinterpret_cast<NMTVDISPINFOW*>(notify)->item.pszText;
+            if (!::MultiByteToWideChar(CP_ACP, 0, name, -1, wide, item.cchTextMax)) wide[0] = L'\0';
+            wide[item.cchTextMax - 1] = L'\0';
+        } else {
+            ::lstrcpynA(item.pszText, name, item.cchTextMax);
+        }
+    }
+    item.mask |= TVIF_DI_SETITEM;
 }
 
 void CShellTreeCtrl::SortChildren(HTREEITEM parent) const {
@@ -170,7 +205,8 @@ void CShellTreeCtrl::OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result)
         if (SUCCEEDED(data->parentFolder->BindToObject(data->relativeId, nullptr, IID_IShellFolder,
                                                        folder.put_void())) &&
             folder) {
-            FillChildren(folder.get(), data->absoluteId, item);
+            FillSorted(folder.get(), data->absoluteId, item);
+            return;
         }
     }
     SortChildren(item);
@@ -205,8 +241,7 @@ BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::
         children.hItem = selected;
         GetItem(children);
         if (children.cChildren == 1 && !Loaded(selected)) {
-            FillChildren(folder.get(), data->absoluteId, selected);
-            SortChildren(selected);
+            FillSorted(folder.get(), data->absoluteId, selected);
             // Marked as loaded, so that a later expansion does not fill it twice.
             TVITEMA mark = {};
             mark.mask = TVIF_STATE;

@@ -18,6 +18,9 @@ struct ShellItemData {
     dormex::ComPtr<IShellFolder> parentFolder;
     LPITEMIDLIST relativeId;     // the item's identifier, terminated
     LPITEMIDLIST absoluteId;     // from the desktop
+    bool iconsKnown = false;     // the two icons below were asked of the shell
+    int image = 0;
+    int openImage = 0;
 };
 
 class CShellTreeCtrl : public CTreeCtrl {
@@ -31,6 +34,9 @@ public:
     void FillTree(int csidl);
     // Inserts the folder's contents under parent (TVI_ROOT for the top level).
     void FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent);
+    // TVN_GETDISPINFO (either form): an item's name and icons, asked of the
+    // shell only when the tree first needs them, and kept in the item.
+    void OnGetDispInfo(NMHDR* notify);
     // TVN_ITEMEXPANDING: loads the item's children the first time.
     void OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result);
     // TVN_SELCHANGED: turns the selection into the selected key's pending
@@ -48,6 +54,9 @@ private:
     // identifier list when it has none. False when it yields no command.
     bool ResolveFolder(const ShellItemData& data, ULONG attributes, KeyAssignment* key, std::string& chosenCommand);
     void SortChildren(HTREEITEM parent) const;
+    // Fills and sorts a level with the tree's redrawing held off.
+    void FillSorted(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent);
+    void FindIcons(ShellItemData& data);
     void ReleaseItems();
     // Whether the item's children were loaded (TVIS_EXPANDEDONCE).
     bool Loaded(HTREEITEM item) const;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Times the wizard's start and memory against a bare Wizard97 program (the
-# floor), one Save pass, the Customize Keys page's first showing and its files
+# floor) and against its own page templates in a plain Wizard97 sheet (floor2),
+# one Save pass, the Customize Keys page's first showing and its files
 # tree opening a folder of 5 000 files, and the On-Screen Display page's face
 # list and example refresh, under Wine, and prints the figures and ratios.
 # With --floor-vs-floor it measures the floor against itself, a check of the
@@ -53,6 +54,7 @@ export RAVLEN_BIN_DIR="$WINEPATH"
 wine "$top/build/win64/tests/RavlenBench.exe" \
     --runs 10 \
     --floor "$(dos "$top/build/win64/tests/BareWizard.exe")" \
+    --same-templates "$(dos "$top/build/win64/tests/SameTemplatesWizard.exe")" \
     --program "$(dos "$measured")" \
     --save-pass "$(dos "$top/build/win64/tests/save_pass_bench.exe")" </dev/null
 # The On-Screen Display page's face list and example, with the prefix's fonts.

@@ -7,6 +7,7 @@
 #include "wizard_state.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <cstring>
 #include <string>
@@ -48,6 +49,10 @@ private:
         if (msg == WM_NOTIFY && self) {
             const auto* notify = reinterpret_cast<const NMTREEVIEWA*>(lParam);
             LRESULT result = 1;
+            if (notify->hdr.code == TVN_GETDISPINFOA || notify->hdr.code == TVN_GETDISPINFOW) {
+                self->tree_.OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam));
+                return 0;
+            }
             if (notify->hdr.code == TVN_ITEMEXPANDINGA || notify->hdr.code == TVN_ITEMEXPANDINGW) {
                 self->tree_.OnItemExpanding(notify, &result);
                 return result;
@@ -90,7 +95,7 @@ HTREEITEM Find(const CTreeCtrl& tree, HTREEITEM parent, const std::string& text,
 
 TVITEMA Item(const CTreeCtrl& tree, HTREEITEM handle) {
     TVITEMA item = {};
-    item.mask = TVIF_STATE | TVIF_CHILDREN | TVIF_PARAM;
+    item.mask = TVIF_STATE | TVIF_CHILDREN | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     item.hItem = handle;
     item.stateMask = 0xFFFF;
     tree.GetItem(item);
@@ -194,6 +199,16 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
     // Expanded, closed and expanded again: its level is loaded once.
     HTREEITEM tools = Find(host.tree_, own, "Tools");
     ASSERT_TRUE(tools);
+    // Each item shows the shell's own small icons, the open one when selected.
+    for (HTREEITEM shown : {link, tools}) {
+        const TVITEMA item = Item(host.tree_, shown);
+        const auto* data = reinterpret_cast<const ShellItemData*>(item.lParam);
+        ASSERT_TRUE(data);
+        constexpr UINT kSmall = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+        EXPECT_EQ(item.iImage, GetIconIndex(data->absoluteId, kSmall)) << ItemText(host.tree_, shown);
+        EXPECT_EQ(item.iSelectedImage, GetIconIndex(data->absoluteId, kSmall | SHGFI_OPENICON))
+            << ItemText(host.tree_, shown);
+    }
     for (int i = 0; i < 2; ++i) {
         host.tree_.SendMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
         host.tree_.SendMessage(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(tools));

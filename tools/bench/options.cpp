@@ -9,9 +9,11 @@
 namespace {
 
 void PrintUsage() {
-    std::fputs("usage: RavlenBench.exe [--runs N] --floor FLOOR.exe [--program PROGRAM.exe] [--save-pass TIMER.exe]\n"
+    std::fputs("usage: RavlenBench.exe [--runs N] --floor FLOOR.exe [--same-templates FLOOR2.exe]\n"
+               "                       [--program PROGRAM.exe] [--save-pass TIMER.exe]\n"
                "Starts each program N times (after one start not counted) and prints the median time to its\n"
-               "first painted page, its working set then, and PROGRAM's ratios to FLOOR; then runs TIMER.\n",
+               "first painted page, its working set then, and PROGRAM's ratios to FLOOR and FLOOR2; then runs\n"
+               "TIMER.\n",
                stderr);
 }
 
@@ -31,6 +33,8 @@ std::optional<BenchOptions> ParseOptions(int argc, char** argv) {
             options.runs = std::atoi(value);
         } else if (std::strcmp(name, "--floor") == 0) {
             options.floor = value;
+        } else if (std::strcmp(name, "--same-templates") == 0) {
+            options.sameTemplates = value;
         } else if (std::strcmp(name, "--program") == 0) {
             options.program = value;
         } else if (std::strcmp(name, "--save-pass") == 0) {

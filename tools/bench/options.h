@@ -7,6 +7,7 @@
 struct BenchOptions {
     int runs = 10;
     std::string floor;      // the bare program every figure is compared with
+    std::string sameTemplates;  // the program's own page templates with no program code
     std::string program;    // the program measured against it
     std::string savePass;   // the Save pass timer; by default beside this runner
 };

@@ -104,7 +104,7 @@ bool FrameProbe::CountObjects() {
 
 bool FrameProbe::CountSounds() {
     const std::optional<DWORD> slots = Run(frame_probe::kInstallSoundExport);
-    if (slots && *slots == 0) ADD_FAILURE() << "the program does not import PlaySoundA";
+    if (slots && *slots == 0) ADD_FAILURE() << "the program neither imports PlaySoundA nor looks functions up";
     return slots && *slots > 0;
 }
 
