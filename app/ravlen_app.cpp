@@ -46,7 +46,7 @@ BOOL CRavlenApp::InitInstance() {
 }
 
 int CRavlenApp::ExitInstance() {
-    m_mutex.Close();
+    m_mutex.Reset();
     if (m_oleReady) ::OleUninitialize();
     m_oleReady = false;
     return CWinApp::ExitInstance();

@@ -8,5 +8,5 @@ constexpr UINT kDaemonSettingsChanged = 1840;  // re-read the settings
 constexpr UINT kDaemonShowTrayIcon = 1841;
 constexpr UINT kDaemonHideTrayIcon = 1842;
 
-// The daemon's program, started beside the profile library or on the search path.
+// The daemon's program, started from the profile library's own folder.
 constexpr char kDaemonProgram[] = "DormexDaemon.EXE";

@@ -64,14 +64,16 @@ DORMEXUTIL_API BOOL __cdecl Reg_GetValueString(HKEY rootKey, LPCSTR keyPath, LPC
                                                LPSTR buffer, DWORD bufferSize);
 
 // Starts a program without waiting for it. A bare file name is looked for
-// beside this DLL first, then on the search path. arguments and directory
-// may be null; flags is 0. Non-zero when the process was created.
+// only beside this DLL (never in the current folder or on the search path);
+// a full path is taken as given. arguments and directory may be null; flags
+// is 0. Non-zero when the process was created.
 DORMEXUTIL_API BOOL __cdecl LaunchProgram(LPCSTR program, LPCSTR arguments,
                                           LPCSTR directory, DWORD flags);
 
 // Reads a ".lnk" shell link's target path and arguments into two buffers of
-// MAX_PATH bytes. Both are empty strings when the link cannot be read, or when
-// its target or arguments do not fit those buffers whole. The
+// MAX_PATH bytes. Both are empty strings when the link cannot be read, when
+// its target is gone, or when its target or arguments do not fit those
+// buffers whole. The
 // owner window is not used: the link is read, never resolved with a dialog.
 // flags is 0. Non-zero when the link was read.
 DORMEXUTIL_API BOOL __cdecl GetLinkInfoEx(HWND owner, LPCSTR linkPath,

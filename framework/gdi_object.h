@@ -1,34 +1,18 @@
 // Owning GDI objects: each deletes the handle it holds when it is destroyed
-// or given another. One template for the handle; the kinds add only how they
+// or given another. The owning handle template; the kinds add only how they
 // are made.
 #pragma once
 
+#include "handle.h"
+
 #include <windows.h>
 
-template <class Handle>
-class CGdiObject {
-public:
-    CGdiObject() = default;
-    explicit CGdiObject(Handle handle) : m_hObject(handle) {}
-    ~CGdiObject() { DeleteObject(); }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-
-    // Takes ownership of handle, deleting the one held before.
-    void Attach(Handle handle) {
-        DeleteObject();
-        m_hObject = handle;
-    }
-    void DeleteObject() {
-        if (m_hObject) ::DeleteObject(m_hObject);
-        m_hObject = nullptr;
-    }
-    Handle GetSafeHandle() const { return m_hObject; }
-    explicit operator bool() const { return m_hObject != nullptr; }
-
-protected:
-    Handle m_hObject = nullptr;
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
 };
+
+template <class Handle>
+using CGdiObject = COwnedHandle<Handle, DeleteGdiObject>;
 
 class CFont : public CGdiObject<HFONT> {
 public:
@@ -48,12 +32,12 @@ public:
 // A solid brush.
 class CBrush : public CGdiObject<HBRUSH> {
 public:
-    explicit CBrush(COLORREF color) : CGdiObject(::CreateSolidBrush(color)) {}
+    explicit CBrush(COLORREF color) : COwnedHandle(::CreateSolidBrush(color)) {}
 };
 
 class CPen : public CGdiObject<HPEN> {
 public:
-    CPen(int style, int width, COLORREF color) : CGdiObject(::CreatePen(style, width, color)) {}
+    CPen(int style, int width, COLORREF color) : COwnedHandle(::CreatePen(style, width, color)) {}
 };
 
 // A bitmap loaded from a module's resources.

@@ -1,28 +1,38 @@
-// CHandle: an owning kernel object handle (a mutex, a process), closed when
-// the object goes or is given another.
+// Owning handles: the object frees the handle it holds when it goes or is
+// given another. One template for every kind; a kind adds only how its
+// handle is freed (and, for GDI objects, how it is made: gdi_object.h).
 #pragma once
 
 #include <windows.h>
 
-class CHandle {
+template <class Handle, class Free>
+class COwnedHandle {
 public:
-    CHandle() = default;
-    explicit CHandle(HANDLE handle) : m_handle(handle) {}
-    ~CHandle() { Close(); }
-    CHandle(const CHandle&) = delete;
-    CHandle& operator=(const CHandle&) = delete;
+    COwnedHandle() = default;
+    explicit COwnedHandle(Handle handle) : m_hObject(handle) {}
+    ~COwnedHandle() { Reset(); }
+    COwnedHandle(const COwnedHandle&) = delete;
+    COwnedHandle& operator=(const COwnedHandle&) = delete;
 
-    // Takes ownership of handle, closing the one held before.
-    void Attach(HANDLE handle) {
-        Close();
-        m_handle = handle;
+    // Takes ownership of handle, freeing the one held before.
+    void Attach(Handle handle) {
+        Reset();
+        m_hObject = handle;
     }
-    void Close() {
-        if (m_handle) ::CloseHandle(m_handle);
-        m_handle = nullptr;
+    void Reset() {
+        if (m_hObject) Free()(m_hObject);
+        m_hObject = nullptr;
     }
-    HANDLE get() const { return m_handle; }
+    Handle GetSafeHandle() const { return m_hObject; }
+    explicit operator bool() const { return m_hObject != nullptr; }
 
-private:
-    HANDLE m_handle = nullptr;
+protected:
+    Handle m_hObject = nullptr;
 };
+
+struct CloseKernelHandle {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+
+// A kernel object handle: a mutex, a process.
+using CHandle = COwnedHandle<HANDLE, CloseKernelHandle>;

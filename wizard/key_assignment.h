@@ -1,6 +1,7 @@
 // The records of the key assignment table (kept in the wizard state): what
-// each of the seven launch keys does, for the whole run. The Customize Keys page loads and edits it, the label
-// print job and the Summary page read its names, the Save pass writes it.
+// each of the seven launch keys does, for the whole run. The Customize Keys
+// page loads and edits it, the label print job and the Summary page read its
+// names, the Save pass writes it.
 #pragma once
 
 #include <windows.h>

@@ -82,15 +82,17 @@ void CPageFrame::SetWizardButtons(DWORD buttons) const {
 }
 
 void CPageFrame::ApplyFrameFonts() {
-    if (!State().frameFonts) return;
-    State().activeFonts = HighContrast() ? State().frameFonts->HighContrast() : State().frameFonts->Normal();
-    ::EnumChildWindows(m_hWnd, SendBodyFont, reinterpret_cast<LPARAM>(State().activeFonts.body));
+    WizardState& state = State();
+    if (!state.frameFonts) return;
+    const FrameFontSet& active = state.activeFonts =
+        HighContrast() ? state.frameFonts->HighContrast() : state.frameFonts->Normal();
+    ::EnumChildWindows(m_hWnd, SendBodyFont, reinterpret_cast<LPARAM>(active.body));
     if (HWND title = GetDlgItem(IDC_TITLE)) {
-        ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(State().activeFonts.title), TRUE);
+        ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(active.title), TRUE);
     }
     for (int i = 0; i < kLabelCount; ++i) {
         HWND label = GetDlgItem(IDC_TAB_INTERNET_NAV + i);
-        HFONT font = i == m_ownLabel ? State().activeFonts.currentLabel : State().activeFonts.link;
+        HFONT font = i == m_ownLabel ? active.currentLabel : active.link;
         if (label) ::SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
