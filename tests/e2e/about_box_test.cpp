@@ -1,19 +1,13 @@
 // The About box, opened by the hidden main window's About command while the
 // wizard runs, and closed with OK or Escape.
-#include "page_frame_fixture.h"
+#include "wizard_fixture.h"
 
-namespace {
-
-constexpr int kAboutCommand = 57664;
-
-}  // namespace
-
-class AboutBoxTest : public PageFrameTest {
+class AboutBoxTest : public WizardTest {
 protected:
     HWND OpenAbout() {
         HWND frame = driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs);
         if (!frame) return nullptr;
-        PostMessageA(frame, WM_COMMAND, kAboutCommand, 0);
+        PostMessageA(frame, WM_COMMAND, ID_APP_ABOUT, 0);
         HWND about = driver::WaitForWindow({"#32770", "About Ravlen", wizard_.id()}, driver::kWaitMs);
         // The dialog exists before it is shown: its initialisation comes between.
         const bool shown = about && driver::WaitUntil([&] { return driver::IsVisible(about); }, driver::kWaitMs,
@@ -64,12 +58,11 @@ TEST_F(AboutBoxTest, TheFrameTranslatesItsAccelerators) {
     HWND frame = driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs);
     ASSERT_NE(frame, nullptr);
     ASSERT_EQ(probe_.Run(frame_probe::kWatchCommandsExport), std::optional<DWORD>(1));
-    constexpr DWORD kNextPane = 57680;
     constexpr DWORD kFromAccelerator = 1;
     PostMessageA(frame, WM_KEYDOWN, VK_F6, 1);
     PostMessageA(frame, WM_KEYUP, VK_F6, 0xC0000001);
     EXPECT_TRUE(driver::WaitUntil(
-        [&] { return probe_.Run(frame_probe::kLastCommandExport) == static_cast<DWORD>(MAKEWPARAM(kNextPane, kFromAccelerator)); },
+        [&] { return probe_.Run(frame_probe::kLastCommandExport) == static_cast<DWORD>(MAKEWPARAM(ID_NEXT_PANE, kFromAccelerator)); },
         driver::kWaitMs, "F6 to reach the frame as its next-pane command"));
     EXPECT_TRUE(wizard_.IsRunning());
 }

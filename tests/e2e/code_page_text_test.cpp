@@ -6,8 +6,7 @@
 // through a code page shows, and compare them letter for letter with the
 // template's own text and with the text as written here.
 #include "built_program.h"
-#include "page_frame_fixture.h"
-#include "resource.h"
+#include "wizard_fixture.h"
 
 #include <string>
 
@@ -49,11 +48,11 @@ bool LostInWestern(const wchar_t* text) {
     return lost != FALSE;
 }
 
-class CodePageTextTest : public PageFrameTest {
+class CodePageTextTest : public WizardTest {
 protected:
     // The template's own text of the control (or caption) in that language.
     std::string TemplateText(const ReadBack& shown, LANGID language) const {
-        const auto dialog = program_.Dialog(static_cast<WORD>(frame::kTemplates[shown.page]), language);
+        const auto dialog = program_.Dialog(static_cast<WORD>(wizard::kTemplates[shown.page]), language);
         if (!dialog) return "(no template)";
         if (shown.id < 0) return dialog->caption;
         const driver::DialogItem* item = dialog->Find(shown.id);

@@ -16,20 +16,9 @@
 
 namespace {
 
-constexpr int kCustomizeKeysPage = 3;
-constexpr int kLabelEdit = 1020;
-constexpr int kTrees[] = {1026, 1025, 1024, 1023};
-constexpr int kAllProgramsRadio = 1060;
-constexpr int kWebPageRadio = 1062;
-constexpr int kRadios[] = {1060, 1063, 1061, 1062};
-constexpr int kChooserPrompt = 1076;
-constexpr int kAddressEdit = 1078;
-constexpr int kTest = 1079;
-constexpr int kApply = 1080;
-constexpr int kKeyName1 = 1092;
-constexpr int kCaption = 1100;
-constexpr int kResetDefaults = 1101;
-constexpr int kMarkedKey1 = 1125;
+constexpr int kTrees[] = {IDC_ALL_PROGRAMS_TREE, IDC_USER_PROGRAMS_TREE, IDC_FILES_TREE, IDC_FAVORITES_TREE};
+constexpr int kRadios[] = {IDC_FUNCTION_ALL_PROGRAMS, IDC_FUNCTION_USER_PROGRAMS, IDC_FUNCTION_FILE,
+                           IDC_FUNCTION_WEB_PAGE};
 constexpr char kScheme[] = "ravlentest";
 constexpr char kSchemeKey[] = "Software\\Classes\\ravlentest";
 
@@ -61,7 +50,7 @@ protected:
     // Starts the wizard and walks to the Customize Keys page.
     bool OpenPage() {
         if (!StartWizard()) return false;
-        for (int i = 0; i < kCustomizeKeysPage; ++i) {
+        for (int i = 0; i < key_row::kPage; ++i) {
             if (!Next()) return false;
         }
         DWORD_PTR page = 0;
@@ -85,7 +74,7 @@ protected:
     }
     void PickKey(int k) {
         driver::ClickAt(page_, key_row::KeyCentre(k));
-        ASSERT_TRUE(WaitFor(kMarkedKey1 + k, true, true, "key " + std::to_string(k + 1) + " marked"));
+        ASSERT_TRUE(WaitFor(IDC_KEYS1_PICTURE + k, true, true, "key " + std::to_string(k + 1) + " marked"));
         ASSERT_TRUE(WaitFor(kRadios[0], true, true, "the function radios"));
     }
     void Screenshot(const std::string& state) {
@@ -100,7 +89,7 @@ protected:
     }
     void ExpectNoChooser() {
         for (int id : kTrees) EXPECT_FALSE(driver::IsVisible(Control(id))) << "tree " << id;
-        for (int id : {kAddressEdit, kTest}) EXPECT_FALSE(driver::IsVisible(Control(id))) << id;
+        for (int id : {IDC_ADDRESS_EDIT, IDC_TEST}) EXPECT_FALSE(driver::IsVisible(Control(id))) << id;
     }
     // A freshly picked key: its radios open, none checked.
     void ExpectRadiosOpen() {
@@ -135,50 +124,46 @@ TEST_F(CustomizeKeysTest, LinkOnKeyThreeIsWrittenOnFinish) {
     ASSERT_TRUE(OpenPage());
     ExpectNoChooser();
     for (int id : kRadios) EXPECT_FALSE(driver::IsEnabled(Control(id))) << "radio " << id;
-    EXPECT_FALSE(driver::IsEnabled(Control(kApply)));
-    EXPECT_FALSE(driver::IsVisible(Control(kCaption)));
+    EXPECT_FALSE(driver::IsEnabled(Control(IDC_APPLY)));
+    EXPECT_FALSE(driver::IsVisible(Control(IDC_ASSIGNMENT_CAPTION)));
     Screenshot("1-no-key");
 
     PickKey(2);
-    EXPECT_TRUE(driver::IsVisible(Control(kCaption)));
-    EXPECT_FALSE(driver::Text(Control(kCaption)).empty()) << "the caption names the key's function";
+    EXPECT_TRUE(driver::IsVisible(Control(IDC_ASSIGNMENT_CAPTION)));
+    EXPECT_FALSE(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)).empty()) << "the caption names the key's function";
     ExpectRadiosOpen();
     Screenshot("2-key-selected");
 
-    ClickWithMouse(Control(kAllProgramsRadio));
-    ASSERT_TRUE(WaitFor(1026, true, true, "the all-users programs tree"));
-    EXPECT_TRUE(driver::IsEnabled(Control(kChooserPrompt)));
-    EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit)));
+    ClickWithMouse(Control(IDC_FUNCTION_ALL_PROGRAMS));
+    ASSERT_TRUE(WaitFor(IDC_ALL_PROGRAMS_TREE, true, true, "the all-users programs tree"));
+    EXPECT_TRUE(driver::IsEnabled(Control(IDC_CHOOSER_PROMPT)));
+    EXPECT_FALSE(driver::IsEnabled(Control(IDC_LABEL_EDIT)));
     Screenshot("3-function-chosen");
 
-    HWND tree = Control(1026);
+    HWND tree = Control(IDC_ALL_PROGRAMS_TREE);
     HTREEITEM link = driver::FindTreeItem(tree, TVI_ROOT, "Calculator");
     ASSERT_TRUE(link) << "the Start menu of all users lists the link";
     ASSERT_TRUE(driver::ClickTreeItem(tree, link));
-    ASSERT_TRUE(WaitForText(kLabelEdit, "Calculator"));
-    ASSERT_TRUE(WaitFor(kLabelEdit, true, true, "the label edit enabled"));
+    ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, "Calculator"));
+    ASSERT_TRUE(WaitFor(IDC_LABEL_EDIT, true, true, "the label edit enabled"));
     Screenshot("4-item-chosen");
 
-    TypeInto(kLabelEdit, {VK_END, VK_SPACE, '2'});
-    ASSERT_TRUE(WaitForText(kLabelEdit, "Calculator 2"));
-    ASSERT_TRUE(WaitFor(kApply, true, true, "Apply enabled by the label"));
+    TypeInto(IDC_LABEL_EDIT, {VK_END, VK_SPACE, '2'});
+    ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, "Calculator 2"));
+    ASSERT_TRUE(WaitFor(IDC_APPLY, true, true, "Apply enabled by the label"));
     Screenshot("5-ready-to-apply");
 
-    ClickWithMouse(Control(kApply));
-    ASSERT_TRUE(WaitForText(kKeyName1 + 2, "Calculator 2"));
-    ASSERT_TRUE(WaitFor(kCaption, false, true, "the caption hidden"));
-    EXPECT_FALSE(driver::IsVisible(Control(kMarkedKey1 + 2)));
-    EXPECT_EQ(driver::Text(Control(kLabelEdit)), "");
+    ClickWithMouse(Control(IDC_APPLY));
+    ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 2, "Calculator 2"));
+    ASSERT_TRUE(WaitFor(IDC_ASSIGNMENT_CAPTION, false, true, "the caption hidden"));
+    EXPECT_FALSE(driver::IsVisible(Control(IDC_KEYS1_PICTURE + 2)));
+    EXPECT_EQ(driver::Text(Control(IDC_LABEL_EDIT)), "");
     ExpectNoChooser();
     for (int id : kRadios) EXPECT_FALSE(driver::IsEnabled(Control(id))) << "radio " << id;
     Screenshot("6-applied");
 
     ASSERT_TRUE(WalkToSummary());
-    HWND finish = Button(wizard::kFinish);
-    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(finish) && driver::IsEnabled(finish); },
-                                  driver::kWaitMs, "the Finish button"));
-    ClickWithMouse(finish);
-    ASSERT_TRUE(WaitForWizardExit("Finish"));
+    ASSERT_TRUE(FinishWithMouse());
 
     EXPECT_EQ(KeyValue(2, "DisplayName"), driver::SzValue("Calculator 2"));
     EXPECT_EQ(KeyValue(2, "ActionParam1"), driver::SzValue("/mode \"two words\""));
@@ -210,26 +195,26 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     ASSERT_TRUE(driver::WriteNumber(HKEY_CURRENT_USER, old, "ActionType", 1));
 
     ASSERT_TRUE(OpenPage());
-    EXPECT_EQ(driver::Text(Control(kKeyName1)), "Old");
+    EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME)), "Old");
     PickKey(0);
-    EXPECT_EQ(driver::Text(Control(kCaption)), "C:\\old.exe ") << "a command line shows command and arguments";
-    ClickWithMouse(Control(kWebPageRadio));
-    ASSERT_TRUE(WaitFor(kAddressEdit, true, true, "the address edit"));
-    EXPECT_TRUE(driver::IsVisible(Control(1023)));
-    EXPECT_TRUE(driver::IsVisible(Control(kTest)));
-    EXPECT_FALSE(driver::IsVisible(Control(1022))) << "the placeholder tree goes";
-    EXPECT_TRUE(driver::IsEnabled(Control(kTest))) << "emptying the address is an address change";
-    EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit))) << "choosing a function closes the label";
+    EXPECT_EQ(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)), "C:\\old.exe ") << "a command line shows command and arguments";
+    ClickWithMouse(Control(IDC_FUNCTION_WEB_PAGE));
+    ASSERT_TRUE(WaitFor(IDC_ADDRESS_EDIT, true, true, "the address edit"));
+    EXPECT_TRUE(driver::IsVisible(Control(IDC_FAVORITES_TREE)));
+    EXPECT_TRUE(driver::IsVisible(Control(IDC_TEST)));
+    EXPECT_FALSE(driver::IsVisible(Control(IDC_CHOOSER_PLACEHOLDER))) << "the placeholder tree goes";
+    EXPECT_TRUE(driver::IsEnabled(Control(IDC_TEST))) << "emptying the address is an address change";
+    EXPECT_FALSE(driver::IsEnabled(Control(IDC_LABEL_EDIT))) << "choosing a function closes the label";
 
     // Test with nothing to open, or with what nothing opens, shows nothing.
-    ClickWithMouse(Control(kTest));
+    ClickWithMouse(Control(IDC_TEST));
     ASSERT_NO_FATAL_FAILURE(ExpectNoErrorBox("Test with an empty address"));
-    TypeInto(kAddressEdit, {'Q', 'Q'});
-    ASSERT_TRUE(WaitForText(kLabelEdit, "qq"));
-    ClickWithMouse(Control(kTest));
+    TypeInto(IDC_ADDRESS_EDIT, {'Q', 'Q'});
+    ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, "qq"));
+    ClickWithMouse(Control(IDC_TEST));
     ASSERT_NO_FATAL_FAILURE(ExpectNoErrorBox("Test with an address that opens nothing"));
-    TypeInto(kAddressEdit, {VK_END, VK_BACK, VK_BACK});
-    ASSERT_TRUE(WaitForText(kAddressEdit, ""));
+    TypeInto(IDC_ADDRESS_EDIT, {VK_END, VK_BACK, VK_BACK});
+    ASSERT_TRUE(WaitForText(IDC_ADDRESS_EDIT, ""));
 
     // The shell calls run on a thread whose COM is set up for the program's life.
     driver::FrameProbe probe;
@@ -237,41 +222,38 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     EXPECT_EQ(probe.Run(frame_probe::kUiComExport), std::optional<DWORD>(frame_probe::kComReady));
 
     // "ravlentest:ok", typed.
-    TypeInto(kAddressEdit, {'R', 'A', 'V', 'L', 'E', 'N', 'T', 'E', 'S', 'T'});
+    TypeInto(IDC_ADDRESS_EDIT, {'R', 'A', 'V', 'L', 'E', 'N', 'T', 'E', 'S', 'T'});
     driver::PressChord({VK_SHIFT}, VK_OEM_1);
     driver::PressKeys({'O', 'K'});
     const std::string address = std::string(kScheme) + ":ok";
-    ASSERT_TRUE(WaitForText(kLabelEdit, address)) << "the address fills the label";
-    EXPECT_TRUE(driver::IsEnabled(Control(kTest)));
-    EXPECT_TRUE(driver::IsEnabled(Control(kApply)));
-    ClickWithMouse(Control(kTest));
+    ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, address)) << "the address fills the label";
+    EXPECT_TRUE(driver::IsEnabled(Control(IDC_TEST)));
+    EXPECT_TRUE(driver::IsEnabled(Control(IDC_APPLY)));
+    ClickWithMouse(Control(IDC_TEST));
     EXPECT_EQ(driver::WaitForLines(log, 1, driver::kWaitMs), std::vector<std::string>{address})
         << "Test hands the address to its handler";
 
     // Key 2 before Apply: every chooser goes, key 1 keeps its name and record.
     PickKey(1);
     ExpectRadiosOpen();
-    EXPECT_FALSE(driver::IsVisible(Control(kMarkedKey1)));
-    EXPECT_EQ(driver::Text(Control(kKeyName1)), "Old");
-    EXPECT_FALSE(driver::IsEnabled(Control(kLabelEdit)));
+    EXPECT_FALSE(driver::IsVisible(Control(IDC_KEYS1_PICTURE)));
+    EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME)), "Old");
+    EXPECT_FALSE(driver::IsEnabled(Control(IDC_LABEL_EDIT)));
 
     // A click beside every hot spot only empties the label.
     driver::ClickAt(page_, {40, 300});
-    EXPECT_TRUE(driver::IsVisible(Control(kMarkedKey1 + 1))) << "key 2 stays picked";
+    EXPECT_TRUE(driver::IsVisible(Control(IDC_KEYS1_PICTURE + 1))) << "key 2 stays picked";
 
     std::vector<std::string> before;
-    for (int k = 0; k < 7; ++k) before.push_back(driver::Text(Control(kKeyName1 + k)));
-    ClickWithMouse(Control(kResetDefaults));
-    ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(kKeyName1)) != "Old"; }, driver::kWaitMs,
+    for (int k = 0; k < 7; ++k) before.push_back(driver::Text(Control(IDC_KEY1_NAME + k)));
+    ClickWithMouse(Control(IDC_RESET_DEFAULTS));
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(IDC_KEY1_NAME)) != "Old"; }, driver::kWaitMs,
                                   "key 1's default name back"));
-    EXPECT_EQ(driver::Text(Control(kKeyName1 + 6)), before[6]) << "untouched keys show their default names";
-    EXPECT_FALSE(driver::IsVisible(Control(kMarkedKey1 + 1)));
+    EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME + 6)), before[6]) << "untouched keys show their default names";
+    EXPECT_FALSE(driver::IsVisible(Control(IDC_KEYS1_PICTURE + 1)));
     Screenshot("7-reset");
 
-    HWND extraFinish = Button(wizard::kExtraFinish);
-    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(extraFinish) && driver::IsEnabled(extraFinish); },
-                                  driver::kWaitMs, "the extra Finish button"));
-    ClickWithMouse(extraFinish);
+    ASSERT_TRUE(ClickWhenOffered(IDC_EXTRA_FINISH));
     ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
     for (int k = 0; k < 7; ++k) {
         EXPECT_FALSE(driver::KeyExists(HKEY_CURRENT_USER, std::string(wizard::kProfile) + "\\Buttons\\Aux" +
@@ -303,31 +285,28 @@ TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
     ASSERT_TRUE(OpenPage());
     PickKey(4);
     ClickWithMouse(Control(kRadios[2]));
-    ASSERT_TRUE(WaitFor(1024, true, true, "the files tree"));
-    HTREEITEM item = driver::FindTreeItem(Control(1024), TVI_ROOT, computerName);
+    ASSERT_TRUE(WaitFor(IDC_FILES_TREE, true, true, "the files tree"));
+    HTREEITEM item = driver::FindTreeItem(Control(IDC_FILES_TREE), TVI_ROOT, computerName);
     ASSERT_TRUE(item) << "the files tree lists " << computerName;
-    ASSERT_TRUE(driver::ClickTreeItem(Control(1024), item));
-    ASSERT_TRUE(WaitForText(kLabelEdit, computerName));
-    ClickWithMouse(Control(kApply));
-    ASSERT_TRUE(WaitForText(kKeyName1 + 4, computerName));
+    ASSERT_TRUE(driver::ClickTreeItem(Control(IDC_FILES_TREE), item));
+    ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, computerName));
+    ClickWithMouse(Control(IDC_APPLY));
+    ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 4, computerName));
     PickKey(4);
-    EXPECT_EQ(driver::Text(Control(kCaption)), computerName) << "a shell item shows its name";
+    EXPECT_EQ(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)), computerName) << "a shell item shows its name";
 
     PickKey(6);
-    ClickWithMouse(Control(kWebPageRadio));
-    ASSERT_TRUE(WaitFor(1023, true, true, "the favourites tree"));
-    item = driver::FindTreeItem(Control(1023), TVI_ROOT, "Ravlen Site");
+    ClickWithMouse(Control(IDC_FUNCTION_WEB_PAGE));
+    ASSERT_TRUE(WaitFor(IDC_FAVORITES_TREE, true, true, "the favourites tree"));
+    item = driver::FindTreeItem(Control(IDC_FAVORITES_TREE), TVI_ROOT, "Ravlen Site");
     ASSERT_TRUE(item) << "the favourites tree lists the shortcut";
-    ASSERT_TRUE(driver::ClickTreeItem(Control(1023), item));
-    ASSERT_TRUE(WaitForText(kAddressEdit, "http://example.test/site"));
-    EXPECT_EQ(driver::Text(Control(kLabelEdit)), "http://example.test/site") << "the address, not the name";
-    ClickWithMouse(Control(kApply));
-    ASSERT_TRUE(WaitForText(kKeyName1 + 6, "http://example.test/site"));
+    ASSERT_TRUE(driver::ClickTreeItem(Control(IDC_FAVORITES_TREE), item));
+    ASSERT_TRUE(WaitForText(IDC_ADDRESS_EDIT, "http://example.test/site"));
+    EXPECT_EQ(driver::Text(Control(IDC_LABEL_EDIT)), "http://example.test/site") << "the address, not the name";
+    ClickWithMouse(Control(IDC_APPLY));
+    ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 6, "http://example.test/site"));
 
-    HWND extraFinish = Button(wizard::kExtraFinish);
-    ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsVisible(extraFinish) && driver::IsEnabled(extraFinish); },
-                                  driver::kWaitMs, "the extra Finish button"));
-    ClickWithMouse(extraFinish);
+    ASSERT_TRUE(ClickWhenOffered(IDC_EXTRA_FINISH));
     ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
     EXPECT_EQ(KeyValue(4, "ActionCommand"), (driver::RegistryValue{REG_BINARY, computerList}));
     EXPECT_EQ(KeyValue(4, "ActionType"), driver::DwordValue(6));

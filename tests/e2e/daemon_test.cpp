@@ -1,10 +1,10 @@
-#include "daemon_fixture.h"
+#include "wizard_fixture.h"
 
 #include "DormexUtil.h"
 
 using Lines = std::vector<std::string>;
 
-TEST_F(DaemonTest, StartedByTheLibraryItLogsThePostedMessagesInOrder) {
+TEST_F(WizardTest, StartedByTheLibraryItLogsThePostedMessagesInOrder) {
     ASSERT_TRUE(LaunchProgram("DormexDaemon.EXE", nullptr, nullptr, 0));
     HWND daemon = driver::WaitForWindow(DaemonWindow(), driver::kWaitMs);
     ASSERT_NE(daemon, nullptr);
@@ -20,10 +20,10 @@ TEST_F(DaemonTest, StartedByTheLibraryItLogsThePostedMessagesInOrder) {
     PostMessageA(daemon, WM_USER + 1, 0, 0);
     PostMessageA(daemon, kDaemonSettingsChanged, 0, 0);
     EXPECT_EQ(driver::WaitForLines(logPath_, 6, driver::kWaitMs).back(), "1840");
-    EXPECT_EQ(Log().size(), 6u);
+    EXPECT_EQ(DaemonLog().size(), 6u);
 }
 
-TEST_F(DaemonTest, ASecondStartLeavesOneInstance) {
+TEST_F(WizardTest, ASecondStartLeavesOneInstance) {
     driver::Process first = driver::Process::Start(driver::BinPath("DormexDaemon.exe"));
     ASSERT_TRUE(first);
     ASSERT_NE(driver::WaitForWindow(DaemonWindow(), driver::kWaitMs), nullptr);
@@ -33,16 +33,16 @@ TEST_F(DaemonTest, ASecondStartLeavesOneInstance) {
     ASSERT_TRUE(second.WaitForExit(driver::kWaitMs, "the second daemon to give way"));
     EXPECT_TRUE(first.IsRunning());
     EXPECT_EQ(driver::TopLevelWindows(DaemonWindow()).size(), 1u);
-    EXPECT_EQ(Log(), Lines{"start"});
+    EXPECT_EQ(DaemonLog(), Lines{"start"});
 
     // The library's start of a daemon that already runs changes nothing either.
     EXPECT_TRUE(LaunchProgram("DormexDaemon.EXE", nullptr, nullptr, 0));
     driver::Pause(500);
     EXPECT_EQ(driver::TopLevelWindows(DaemonWindow()).size(), 1u);
-    EXPECT_EQ(Log(), Lines{"start"});
+    EXPECT_EQ(DaemonLog(), Lines{"start"});
 }
 
-TEST_F(DaemonTest, CloseEndsIt) {
+TEST_F(WizardTest, CloseEndsIt) {
     driver::Process daemon = driver::Process::Start(driver::BinPath("DormexDaemon.exe"));
     HWND window = driver::WaitForWindow(DaemonWindow(), driver::kWaitMs);
     ASSERT_NE(window, nullptr);

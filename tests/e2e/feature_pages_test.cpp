@@ -1,15 +1,13 @@
 // The Internet Navigation, Lumora Keys and Print Label pages end to end: what
 // they show for a prepared profile, the buttons they offer, what they hand on
 // when they are left forward, and what Finish writes.
-#include "feature_page_fixture.h"
+#include "wizard_fixture.h"
 
 #include <cstring>
 
-using namespace feature;
+using namespace wizard;
 
 namespace {
-
-constexpr int kSummaryLumora = 2136;  // then the print choice
 
 driver::RegistryValue Number(DWORD value) {
     driver::RegistryValue number{REG_DWORD, std::vector<BYTE>(sizeof value)};
@@ -22,59 +20,59 @@ driver::RegistryValue Number(DWORD value) {
 // A stored switch of neither 0 nor 1 checks no radio. Left through the strip
 // without a click, such a page decides nothing: the Summary shows the stored
 // value, no label is printed, and Finish keeps what is stored.
-TEST_F(FeaturePageTest, ValuesOutsideTheSetWaitForARadioOrAreKept) {
+TEST_F(WizardTest, ValuesOutsideTheSetWaitForARadioOrAreKept) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 2));
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 2));
     ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 2));
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(Next());
-    EXPECT_FALSE(Checked(kINavEnable));
-    EXPECT_FALSE(Checked(kINavDisable));
+    EXPECT_FALSE(Checked(IDC_INAV_ENABLE));
+    EXPECT_FALSE(Checked(IDC_INAV_DISABLE));
     EXPECT_TRUE(WaitForOffered("Back"));
     driver::Pause(300);
     EXPECT_EQ(Offered(), "Back") << "Next is offered before a radio is clicked";
 
-    Click(kINavDisable);
+    Click(IDC_INAV_DISABLE);
     EXPECT_TRUE(WaitForOffered("Back Next"));
-    EXPECT_TRUE(Shown(kINavPictureOff));
-    EXPECT_FALSE(Shown(kINavPictureOn));
-    Click(kINavEnable);
-    EXPECT_TRUE(Shown(kINavPictureOn));
-    EXPECT_FALSE(Shown(kINavPictureOff));
-    Click(kINavDisable);
+    EXPECT_TRUE(Shown(IDC_INAV_PICTURE_OFF));
+    EXPECT_FALSE(Shown(IDC_INAV_PICTURE_ON));
+    Click(IDC_INAV_ENABLE);
+    EXPECT_TRUE(Shown(IDC_INAV_PICTURE_ON));
+    EXPECT_FALSE(Shown(IDC_INAV_PICTURE_OFF));
+    Click(IDC_INAV_DISABLE);
     ASSERT_TRUE(Press(wizard::kNext, 2));
-    EXPECT_FALSE(Checked(kLumoraEnable));
-    EXPECT_FALSE(Checked(kLumoraDisable));
+    EXPECT_FALSE(Checked(IDC_LUMORA_ENABLE));
+    EXPECT_FALSE(Checked(IDC_LUMORA_DISABLE));
     ASSERT_TRUE(Jump(kToPrintLabel));
-    EXPECT_FALSE(Checked(kPrint));
-    EXPECT_FALSE(Checked(kDoNotPrint));
+    EXPECT_FALSE(Checked(IDC_PRINT_YES));
+    EXPECT_FALSE(Checked(IDC_PRINT_NO));
     EXPECT_TRUE(WaitForOffered("Back"));
     ASSERT_TRUE(Jump(kToSummary));
     EXPECT_EQ(PrintDialog(), nullptr) << "a label printed that nobody asked for";
-    EXPECT_EQ(driver::Text(Control(kSummaryLumora)), "enable") << "the stored 2";
-    EXPECT_EQ(driver::Text(Control(kSummaryLumora + 1)), "yes") << "the stored 2";
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_LUMORA)), "enable") << "the stored 2";
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "yes") << "the stored 2";
     ASSERT_TRUE(FinishWithMouse());
     EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(0));
     EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), Number(2));
     EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), Number(2));
 }
 
-TEST_F(FeaturePageTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {
+TEST_F(WizardTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(Next());
     // No value stored: the keys are on.
-    EXPECT_TRUE(Checked(kINavEnable));
-    EXPECT_TRUE(Shown(kINavPictureOn));
-    EXPECT_FALSE(Shown(kINavPictureOff));
+    EXPECT_TRUE(Checked(IDC_INAV_ENABLE));
+    EXPECT_TRUE(Shown(IDC_INAV_PICTURE_ON));
+    EXPECT_FALSE(Shown(IDC_INAV_PICTURE_OFF));
     EXPECT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Next());
-    EXPECT_TRUE(Checked(kLumoraEnable));
-    EXPECT_TRUE(Shown(kLumoraPictureOn));
-    EXPECT_FALSE(Shown(kLumoraPictureOff));
+    EXPECT_TRUE(Checked(IDC_LUMORA_ENABLE));
+    EXPECT_TRUE(Shown(IDC_LUMORA_PICTURE_ON));
+    EXPECT_FALSE(Shown(IDC_LUMORA_PICTURE_OFF));
     EXPECT_TRUE(WaitForOffered("Back Next"));
 
     ASSERT_TRUE(Press(wizard::kBack, 1));
-    Click(kINavDisable);
+    Click(IDC_INAV_DISABLE);
     ASSERT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Press(wizard::kBack, 0));
     ASSERT_TRUE(Jump(kToSummary));
@@ -83,19 +81,19 @@ TEST_F(FeaturePageTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {
     EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(1));
 }
 
-TEST_F(FeaturePageTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
+TEST_F(WizardTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(probe_.CountSounds());
     ASSERT_TRUE(Next());
     ASSERT_TRUE(Next());
-    EXPECT_TRUE(Checked(kLumoraDisable));
-    EXPECT_TRUE(Shown(kLumoraPictureOff));
-    EXPECT_FALSE(Shown(kLumoraPictureOn));
+    EXPECT_TRUE(Checked(IDC_LUMORA_DISABLE));
+    EXPECT_TRUE(Shown(IDC_LUMORA_PICTURE_OFF));
+    EXPECT_FALSE(Shown(IDC_LUMORA_PICTURE_ON));
     EXPECT_TRUE(WaitForOffered("Back Finish"));
 
-    for (int label = 0; label < frame::kLabelCount; ++label) {
-        SCOPED_TRACE("label " + std::to_string(frame::kFirstLabel + label));
+    for (int label = 0; label < wizard::kLabelCount; ++label) {
+        SCOPED_TRACE("label " + std::to_string(IDC_TAB_INTERNET_NAV + label));
         PointAt(label);
         EXPECT_TRUE(WaitForCursor(frame_probe::kCursorArrow, "over a label of the inert strip"));
         ClickWithMouse(Label(label));
@@ -105,14 +103,14 @@ TEST_F(FeaturePageTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
     EXPECT_EQ(probe_.SoundsPlayed(), 0u) << "the inert strip clicked";
 
     // Switched on, the strip works again.
-    Click(kLumoraEnable);
+    Click(IDC_LUMORA_ENABLE);
     EXPECT_TRUE(WaitForOffered("Back Next"));
-    EXPECT_TRUE(Shown(kLumoraPictureOn));
+    EXPECT_TRUE(Shown(IDC_LUMORA_PICTURE_ON));
     PointAt(kToSummary);
     EXPECT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over the Summary label of a working strip"));
     ClickWithMouse(Label(kToLumora));
     EXPECT_TRUE(driver::WaitUntil([&] { return probe_.SoundsPlayed() == 1u; }, 2000, "the own label's click"));
-    Click(kLumoraDisable);
+    Click(IDC_LUMORA_DISABLE);
     EXPECT_TRUE(WaitForOffered("Back Finish"));
 
     // The page read its value at the start; Finish writes the page's own flag over what is stored now.
@@ -124,18 +122,18 @@ TEST_F(FeaturePageTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
     EXPECT_FALSE(ProfileValue("Buttons", "OSDEnable")) << "a page never shown wrote its value";
 }
 
-TEST_F(FeaturePageTest, BackFromPrintLabelSkipsCustomizeKeysOnlyWithTheLumoraKeysOff) {
+TEST_F(WizardTest, BackFromPrintLabelSkipsCustomizeKeysOnlyWithTheLumoraKeysOff) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
     ASSERT_TRUE(StartProbedWizard());
     // Lumora choice -1: the Lumora Keys page was never left forward.
     ASSERT_TRUE(Jump(kToPrintLabel));
     // Nothing stored for printing: do not print, black on white checked but disabled.
-    EXPECT_TRUE(Checked(kDoNotPrint));
-    EXPECT_TRUE(Checked(kBlackOnWhite));
-    EXPECT_FALSE(Checked(kWhiteOnBlack));
-    for (int id : {kWhiteOnBlack, kBlackOnWhite, kStyleQuestion}) EXPECT_FALSE(Enabled(id)) << id;
-    EXPECT_TRUE(Shown(kNoPrintPicture));
-    EXPECT_FALSE(Shown(kPrintPicture));
+    EXPECT_TRUE(Checked(IDC_PRINT_NO));
+    EXPECT_TRUE(Checked(IDC_PRINT_BLACK_ON_WHITE));
+    EXPECT_FALSE(Checked(IDC_PRINT_WHITE_ON_BLACK));
+    for (int id : {IDC_PRINT_WHITE_ON_BLACK, IDC_PRINT_BLACK_ON_WHITE, IDC_PRINT_COLOUR_TEXT}) EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(Shown(IDC_PRINT_PICTURE_2));
+    EXPECT_FALSE(Shown(IDC_PRINT_PICTURE_1));
     EXPECT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Press(wizard::kBack, 3));
 
@@ -145,38 +143,38 @@ TEST_F(FeaturePageTest, BackFromPrintLabelSkipsCustomizeKeysOnlyWithTheLumoraKey
     EXPECT_TRUE(WaitForOffered("Back Finish"));
     ASSERT_TRUE(Press(wizard::kBack, 1));
     ASSERT_TRUE(Press(wizard::kNext, 2));
-    EXPECT_TRUE(Checked(kLumoraDisable));
+    EXPECT_TRUE(Checked(IDC_LUMORA_DISABLE));
     ASSERT_TRUE(Press(wizard::kNext, 3));
     ASSERT_TRUE(Press(wizard::kNext, 4));
     ASSERT_TRUE(Press(wizard::kBack, 2)) << "Back did not skip Customize Keys";
 
     // Lumora choice 1.
-    Click(kLumoraEnable);
+    Click(IDC_LUMORA_ENABLE);
     ASSERT_TRUE(Press(wizard::kNext, 3));
     ASSERT_TRUE(Press(wizard::kNext, 4));
     ASSERT_TRUE(Press(wizard::kBack, 3));
 }
 
-TEST_F(FeaturePageTest, StripJumpsPublishEachPagesChoice) {
+TEST_F(WizardTest, StripJumpsPublishEachPagesChoice) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(Next());
-    Click(kINavDisable);
+    Click(IDC_INAV_DISABLE);
     ASSERT_TRUE(Jump(kToLumora));
     ASSERT_TRUE(Jump(kToPrintLabel));
     // Lumora choice 1 from the jump: Back goes to Customize Keys.
     ASSERT_TRUE(Press(wizard::kBack, 3));
     ASSERT_TRUE(Jump(kToPrintLabel));
 
-    EXPECT_TRUE(Checked(kPrint));
-    EXPECT_TRUE(Checked(kBlackOnWhite)) << "the style's default";
-    for (int id : {kWhiteOnBlack, kBlackOnWhite, kStyleQuestion}) EXPECT_TRUE(Enabled(id)) << id;
-    EXPECT_TRUE(Shown(kPrintPicture));
-    EXPECT_FALSE(Shown(kNoPrintPicture));
+    EXPECT_TRUE(Checked(IDC_PRINT_YES));
+    EXPECT_TRUE(Checked(IDC_PRINT_BLACK_ON_WHITE)) << "the style's default";
+    for (int id : {IDC_PRINT_WHITE_ON_BLACK, IDC_PRINT_BLACK_ON_WHITE, IDC_PRINT_COLOUR_TEXT}) EXPECT_TRUE(Enabled(id)) << id;
+    EXPECT_TRUE(Shown(IDC_PRINT_PICTURE_1));
+    EXPECT_FALSE(Shown(IDC_PRINT_PICTURE_2));
     EXPECT_TRUE(WaitForOffered("Back Next"));
-    Click(kDoNotPrint);
-    EXPECT_FALSE(Enabled(kBlackOnWhite));
-    EXPECT_TRUE(Shown(kNoPrintPicture));
+    Click(IDC_PRINT_NO);
+    EXPECT_FALSE(Enabled(IDC_PRINT_BLACK_ON_WHITE));
+    EXPECT_TRUE(Shown(IDC_PRINT_PICTURE_2));
     ASSERT_TRUE(Jump(kToSummary));
     EXPECT_EQ(PrintDialog(), nullptr) << "declining the label still printed";
     ASSERT_TRUE(FinishWithMouse());

@@ -6,12 +6,6 @@
 namespace key_row {
 
 constexpr int kPage = 3;
-constexpr int kLabelEdit = 1020;
-constexpr int kAllProgramsRadio = 1060;
-constexpr int kAllProgramsTree = 1026;
-constexpr int kApply = 1080;
-constexpr int kKeyName1 = 1092;
-constexpr int kMarkedKey1 = 1125;
 
 // The centre of key k's hot spot on the page, in client pixels.
 inline POINT KeyCentre(int k) {

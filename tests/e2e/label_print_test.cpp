@@ -2,14 +2,14 @@
 // fold line and the instruction picture land on the paper, in which colours,
 // and whether a job is made at all.
 #include "built_program.h"
-#include "feature_page_fixture.h"
 #include "printed_label.h"
+#include "wizard_fixture.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iostream>
 
-using namespace feature;
+using namespace wizard;
 using label_test::Mapping;
 using label_test::Page;
 
@@ -19,7 +19,6 @@ constexpr double kStripToleranceMm = 0.3;
 // The picture's own pixels are 0.35 mm on A4; its edges may land one device pixel either way.
 constexpr double kPictureToleranceMm = 0.4;
 constexpr DWORD kPrintWaitMs = 30000;
-constexpr int kSummaryPrint = 2137;
 
 // The first point from (x, y) stepping by (dx, dy) mm, n steps, where dark is
 // what is sought; the point's position along the step, or NaN.
@@ -146,10 +145,10 @@ double PrintedWidth(const LOGFONTA& font, const std::string& text) {
 
 }  // namespace
 
-class LabelPrintTest : public FeaturePageTest {
+class LabelPrintTest : public WizardTest {
 protected:
     void SetUp() override {
-        FeaturePageTest::SetUp();
+        WizardTest::SetUp();
         ASSERT_FALSE(label_test::DefaultPrinter().empty()) << "no default printer: start the tests with tools/printer.sh";
     }
     // Starts the wizard with printing chosen in a style and shows the Print Label page.
@@ -231,9 +230,9 @@ TEST_F(LabelPrintTest, CancelPrintsNothingAndEachLeavingForwardPrintsOneSheet) {
 
 TEST_F(LabelPrintTest, StyleOutsideTheSetOffersNextButPrintsNothing) {
     ASSERT_TRUE(StartOnPrintLabel(2));
-    EXPECT_TRUE(Checked(kPrint));
-    EXPECT_FALSE(Checked(kWhiteOnBlack));
-    EXPECT_FALSE(Checked(kBlackOnWhite));
+    EXPECT_TRUE(Checked(IDC_PRINT_YES));
+    EXPECT_FALSE(Checked(IDC_PRINT_WHITE_ON_BLACK));
+    EXPECT_FALSE(Checked(IDC_PRINT_BLACK_ON_WHITE));
     EXPECT_TRUE(WaitForOffered("Back Next"));
     const FILETIME since = label_test::Now();
     ASSERT_TRUE(Press(wizard::kNext, 5));
@@ -243,24 +242,24 @@ TEST_F(LabelPrintTest, StyleOutsideTheSetOffersNextButPrintsNothing) {
 
     // Back there, the print radio with no style checked waits for a style.
     ASSERT_TRUE(Press(wizard::kBack, 4));
-    Click(kDoNotPrint);
+    Click(IDC_PRINT_NO);
     EXPECT_TRUE(WaitForOffered("Back Next"));
-    EXPECT_FALSE(Enabled(kWhiteOnBlack));
-    Click(kPrint);
+    EXPECT_FALSE(Enabled(IDC_PRINT_WHITE_ON_BLACK));
+    Click(IDC_PRINT_YES);
     EXPECT_TRUE(WaitForOffered("Back"));
-    EXPECT_TRUE(Enabled(kWhiteOnBlack));
+    EXPECT_TRUE(Enabled(IDC_PRINT_WHITE_ON_BLACK));
 
     // Declined again and left by Back: on the way back the buttons follow
     // the radios as they are, not as the page last read them.
-    Click(kDoNotPrint);
+    Click(IDC_PRINT_NO);
     EXPECT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Press(wizard::kBack, 3));
     ASSERT_TRUE(Press(wizard::kNext, 4));
-    EXPECT_TRUE(Checked(kDoNotPrint));
+    EXPECT_TRUE(Checked(IDC_PRINT_NO));
     EXPECT_TRUE(WaitForOffered("Back Next"));
-    Click(kPrint);
+    Click(IDC_PRINT_YES);
     EXPECT_TRUE(WaitForOffered("Back"));
-    Click(kWhiteOnBlack);
+    Click(IDC_PRINT_WHITE_ON_BLACK);
     EXPECT_TRUE(WaitForOffered("Back Next"));
 }
 
@@ -286,7 +285,7 @@ TEST_F(LabelPrintTest, NamesPrintAsTypedInThePagesLabelFont) {
     const std::vector<label_test::Word> words = label_test::Words(pdfs[0]);
 
     const languages::BuiltProgram program;
-    const auto dialog = program ? program.Dialog(136, languages::kEnglish) : std::nullopt;
+    const auto dialog = program ? program.Dialog(IDD_PRINT_LABEL, languages::kEnglish) : std::nullopt;
     ASSERT_TRUE(dialog) << "the Print Label page's template";
     LOGFONTA font = {};
     font.lfHeight = 35;
@@ -309,7 +308,7 @@ TEST_F(LabelPrintTest, NamesPrintAsTypedInThePagesLabelFont) {
 // showing its print dialog: nothing prints, the wizard goes on, and Finish
 // saves. (label_print_e2e_test_no_printer runs it so; with a printer there
 // the road cannot be taken.)
-class NoPrinterTest : public FeaturePageTest {};
+class NoPrinterTest : public WizardTest {};
 
 TEST_F(NoPrinterTest, NothingPrintsAndTheWizardGoesOnToFinish) {
     if (!label_test::DefaultPrinter().empty()) GTEST_SKIP() << "a printer is there";
@@ -325,7 +324,7 @@ TEST_F(NoPrinterTest, NothingPrintsAndTheWizardGoesOnToFinish) {
     EXPECT_EQ(PrintDialog(), nullptr);
     EXPECT_TRUE(label_test::PdfsSince(since).empty());
     ASSERT_TRUE(Jump(kToSummary));
-    EXPECT_EQ(driver::Text(Control(kSummaryPrint)), "yes") << "the print choice";
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "yes") << "the print choice";
     ASSERT_TRUE(FinishWithMouse());
     EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), driver::DwordValue(1));
     EXPECT_EQ(ProfileValue("Buttons", "PrintSubRadioBtns"), driver::DwordValue(1));

@@ -3,7 +3,6 @@
 // a run of this program of its own, under LC_ALL; RAVLEN_UI_LANGUAGE (a LANGID
 // in hex) says which language the run was meant to have.
 #include "built_program.h"
-#include "resource.h"
 #include "wizard_fixture.h"
 
 #include <commctrl.h>
@@ -22,9 +21,6 @@ using languages::kEnglish;
 using languages::kLanguages;
 using languages::LanguageTag;
 using languages::RunLanguage;
-
-constexpr WORD kPageDialogs[wizard::kPageCount] = {IDD_WELCOME,     IDD_INTERNET_NAV, IDD_LUMORA, IDD_CUSTOMIZE_KEYS,
-                                                   IDD_PRINT_LABEL, IDD_OSD,          IDD_SUMMARY};
 
 using driver::ShownText;
 
@@ -84,7 +80,7 @@ protected:
     // named controls by id, unnamed ones as a set.
     void ExpectPageIn(int index, LANGID language) {
         SCOPED_TRACE("page " + std::to_string(index) + " in " + LanguageTag(language));
-        const auto dialog = program_.Dialog(kPageDialogs[index], language);
+        const auto dialog = program_.Dialog(static_cast<WORD>(wizard::kTemplates[index]), language);
         ASSERT_TRUE(dialog);
         HWND page = CurrentPage();
         ASSERT_TRUE(page);

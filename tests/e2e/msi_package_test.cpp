@@ -1,10 +1,10 @@
 // The Windows Installer package, as an administrator pushes it: installed,
 // upgraded and removed by msiexec without a user interface, in a prefix of
 // its own, and the installed wizard started from where the package put it.
-#include "page_frame_fixture.h"
 #include "resource_reader.h"
 #include "shell_items.h"
 #include "test_step.h"
+#include "wizard_fixture.h"
 
 #include <msi.h>
 #include <shlobj.h>
@@ -75,16 +75,16 @@ std::string ProgramVersion(const std::string& path) {
 
 }  // namespace
 
-class MsiPackageTest : public PageFrameTest {
+class MsiPackageTest : public WizardTest {
 protected:
     void SetUp() override {
-        PageFrameTest::SetUp();
+        WizardTest::SetUp();
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         RemoveEveryVersion();
         ASSERT_TRUE(InstalledProducts().empty()) << "a package that could not be removed is still installed";
     }
     void TearDown() override {
-        PageFrameTest::TearDown();
+        WizardTest::TearDown();
         RemoveEveryVersion();
         CoUninitialize();
     }
@@ -138,7 +138,7 @@ TEST_F(MsiPackageTest, SilentInstallPutsTheWizardWhereItStartsWithItsVersion) {
 
     driver::NoteStep("the installed wizard's Welcome page");
     ASSERT_TRUE(StartWizard(program));
-    EXPECT_EQ(driver::Text(Control(frame::kVersion)), "Version: " + version);
+    EXPECT_EQ(driver::Text(Control(IDC_VERSION)), "Version: " + version);
 }
 
 TEST_F(MsiPackageTest, NewerVersionReplacesTheOlderAndRemovalKeepsTheUsersProfile) {

@@ -1,13 +1,13 @@
 // The On-Screen Display page in the running wizard: what it reads, what the
 // user changes with mouse and keys, and what Finish stores.
 #include "log_pixels.h"
-#include "osd_summary_fixture.h"
+#include "wizard_fixture.h"
 
 #include <cstring>
 #include <iostream>
 #include <map>
 
-using namespace osd;
+using namespace wizard;
 
 namespace {
 
@@ -32,7 +32,7 @@ int DroppedHeight(HWND combo) {
 
 }  // namespace
 
-TEST_F(OsdSummaryTest, EmptyProfileShowsTheDefaults) {
+TEST_F(WizardTest, EmptyProfileShowsTheDefaults) {
     ASSERT_TRUE(ShowOsdPage());
     EXPECT_EQ(driver::CheckState(Control(IDC_OSD_ENABLE)), BST_CHECKED) << "the display enabled";
     EXPECT_EQ(driver::CheckState(Control(IDC_OSD_DISABLE)), BST_UNCHECKED);
@@ -69,7 +69,7 @@ TEST_F(OsdSummaryTest, EmptyProfileShowsTheDefaults) {
                                   "Next, as a display radio is checked"));
 }
 
-TEST_F(OsdSummaryTest, WhiteStandsOnABlackBandOtherColoursOnAWhiteOne) {
+TEST_F(WizardTest, WhiteStandsOnABlackBandOtherColoursOnAWhiteOne) {
     ASSERT_TRUE(ShowOsdPage());
     HWND example = Control(IDC_OSD_EXAMPLE);
     HWND colours = Control(IDC_OSD_COLOR_COMBO);
@@ -88,7 +88,7 @@ TEST_F(OsdSummaryTest, WhiteStandsOnABlackBandOtherColoursOnAWhiteOne) {
     EXPECT_GT(ShareOf(example, kWhite), band / 2) << "on a white band";
 }
 
-TEST_F(OsdSummaryTest, DisableGreysTheDisplayControlsButNotTheExample) {
+TEST_F(WizardTest, DisableGreysTheDisplayControlsButNotTheExample) {
     ASSERT_TRUE(ShowOsdPage());
     const int greyed[] = {IDC_OSD_FONT_COMBO,  IDC_OSD_SIZE_COMBO,  IDC_OSD_COLOR_COMBO,  IDC_OSD_FONT_LABEL,
                           IDC_OSD_SIZE_LABEL,  IDC_OSD_COLOR_LABEL, IDC_OSD_EXAMPLE_LABEL};
@@ -110,7 +110,7 @@ TEST_F(OsdSummaryTest, DisableGreysTheDisplayControlsButNotTheExample) {
     expectEnabled(true);
 }
 
-TEST_F(OsdSummaryTest, StoredChoicesAreShownAndNextWaitsForADisplayRadio) {
+TEST_F(WizardTest, StoredChoicesAreShownAndNextWaitsForADisplayRadio) {
     // A stored switch of neither 0 nor 1 leaves both radios open; a stored
     // disabled display greys its controls from the start.
     ASSERT_TRUE(SetProfileNumber("Buttons", "OSDEnable", 2));
@@ -145,7 +145,7 @@ TEST_F(OsdSummaryTest, StoredChoicesAreShownAndNextWaitsForADisplayRadio) {
                                   "Next after a display radio is clicked"));
 }
 
-TEST_F(OsdSummaryTest, FinishStoresTheWholeOsdBlock) {
+TEST_F(WizardTest, FinishStoresTheWholeOsdBlock) {
     ASSERT_TRUE(ShowOsdPage());
     HWND faces = Control(IDC_OSD_FONT_COMBO);
     const int arial = FirstArial(faces);
@@ -161,9 +161,9 @@ TEST_F(OsdSummaryTest, FinishStoresTheWholeOsdBlock) {
         driver::kWaitMs, "the example at 72 points"));
     ASSERT_TRUE(driver::ChooseComboItem(Control(IDC_OSD_COLOR_COMBO), kRedIndex));
     ClickWithMouse(Control(IDC_TRAY_HIDE));
-    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(ClickWhenOffered(wizard::kNext));
     ASSERT_TRUE(WaitForPage(kSummaryPage));
-    ASSERT_TRUE(Finish());
+    ASSERT_TRUE(FinishWithMouse());
 
     // Japanese users get the Shift-JIS charset; the example font's own is 0.
     const DWORD charSet = GetUserDefaultUILanguage() == 1041 ? SHIFTJIS_CHARSET : ANSI_CHARSET;
@@ -194,7 +194,7 @@ TEST_F(OsdSummaryTest, FinishStoresTheWholeOsdBlock) {
     EXPECT_EQ(Number(profile.at("SysTrayIcon\\Hide")), 1u);
 }
 
-TEST_F(OsdSummaryTest, StoredIndexesOutsideTheirListsLeaveTheCombosEmpty) {
+TEST_F(WizardTest, StoredIndexesOutsideTheirListsLeaveTheCombosEmpty) {
     ASSERT_TRUE(SetProfileNumber("OSD", "SizeIndex", 9));
     ASSERT_TRUE(SetProfileNumber("OSD", "ColorIndex", 16));
     ASSERT_TRUE(SetProfileNumber("OSD", "Color", 0x0000FF));
@@ -215,9 +215,9 @@ TEST_F(OsdSummaryTest, StoredIndexesOutsideTheirListsLeaveTheCombosEmpty) {
 
     // Finish stores a size index that names the size in use, so that the next
     // run shows it; the colour and face indexes stay unknown.
-    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(ClickWhenOffered(wizard::kNext));
     ASSERT_TRUE(WaitForPage(kSummaryPage));
-    ASSERT_TRUE(Finish());
+    ASSERT_TRUE(FinishWithMouse());
     auto number = [&](const char* name) {
         const auto value = ProfileValue("OSD", name);
         return value ? Number(*value) : 0xBADu;
@@ -233,7 +233,7 @@ TEST_F(OsdSummaryTest, StoredIndexesOutsideTheirListsLeaveTheCombosEmpty) {
 
 // The layout pass pins every control to the pixels of the reference units
 // but leaves a combo its drop-down height at the system font's own units.
-TEST_F(OsdSummaryTest, CombosKeepTheirDropDownHeightWhateverTheSystemFont) {
+TEST_F(WizardTest, CombosKeepTheirDropDownHeightWhateverTheSystemFont) {
     const int combos[] = {IDC_OSD_FONT_COMBO, IDC_OSD_SIZE_COMBO, IDC_OSD_COLOR_COMBO};
     std::map<int, int> atReference;
     for (DWORD dpi : {96u, 144u}) {

@@ -1,9 +1,9 @@
 // The Frame fonts each control of the shown page is given, and the colours its
 // frame texts show on screen, in both contrast modes; high contrast is switched
 // while a page is shown, and the sheet then re-activates it.
-#include "page_frame_fixture.h"
 #include "resource_reader.h"
 #include "screen_pixels.h"
+#include "wizard_fixture.h"
 
 #include <cstring>
 #include <string>
@@ -11,7 +11,8 @@
 namespace {
 
 // A body control of each page: one that takes the body font.
-constexpr std::array<int, wizard::kPageCount> kBodyControl = {1002, 1080, 1013, 1048, 1024, 1049, 1145};
+constexpr std::array<int, wizard::kPageCount> kBodyControl = {IDC_WELCOME_LINE1, IDC_INAV_TEXT1,  IDC_LUMORA_ENABLE,    IDC_STEP1_PROMPT,
+                                                              IDC_PRINT_YES,     IDC_OSD_TEXT1, IDC_SUMMARY_KEY1_NAME};
 
 struct Expected {
     LONG height;
@@ -33,14 +34,14 @@ std::string DialogFace() {
     const std::string program = driver::BinPath("Ravlen.exe");
     HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (!module) return {};
-    const auto welcome = driver::LoadDialogTemplate(module, 106, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const auto welcome = driver::LoadDialogTemplate(module, IDD_WELCOME, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     FreeLibrary(module);
     return welcome ? welcome->typeface : std::string();
 }
 
 }  // namespace
 
-class FrameFontTest : public PageFrameTest {
+class FrameFontTest : public WizardTest {
 protected:
     void ExpectFont(int id, const Expected& expected, const std::string& what) {
         const std::optional<LOGFONTA> font = probe_.ControlFont(id);
@@ -58,15 +59,15 @@ protected:
     void ExpectFrameFonts(int page, const Sizes& sizes) {
         SCOPED_TRACE("page " + std::to_string(page) + (sizes.text == kLarge.text ? ", high contrast" : ", normal"));
         ASSERT_EQ(PageIndex(), page);
-        ExpectFont(frame::kTitle, {sizes.title, FW_NORMAL, 0, false, "Arial"}, "title");
-        for (int label = 0; label < frame::kLabelCount; ++label) {
-            if (label == frame::OwnLabel(page)) {
-                ExpectFont(frame::kFirstLabel + label, {sizes.text, FW_BOLD, 0, false, face_}, "own label");
+        ExpectFont(IDC_TITLE, {sizes.title, FW_NORMAL, 0, false, "Arial"}, "title");
+        for (int label = 0; label < wizard::kLabelCount; ++label) {
+            if (label == wizard::OwnLabel(page)) {
+                ExpectFont(IDC_TAB_INTERNET_NAV + label, {sizes.text, FW_BOLD, 0, false, face_}, "own label");
             } else {
-                ExpectFont(frame::kFirstLabel + label, {sizes.text, FW_NORMAL, 0, true, face_}, "label");
+                ExpectFont(IDC_TAB_INTERNET_NAV + label, {sizes.text, FW_NORMAL, 0, true, face_}, "label");
             }
         }
-        if (page == 0) ExpectFont(frame::kHeading, {sizes.heading, FW_BOLD, 17, false, face_}, "heading");
+        if (page == 0) ExpectFont(IDC_WELCOME_HEADING, {sizes.heading, FW_BOLD, 17, false, face_}, "heading");
         ExpectFont(kBodyControl[page], {sizes.text, FW_NORMAL, 0, false, face_}, "body control");
         ExpectFrameColours(page);
     }
@@ -80,13 +81,13 @@ protected:
             return ShareOfPixels(control, [colour](COLORREF pixel) { return pixel == colour; }) > 0;
         };
         constexpr COLORREF kWhite = RGB(255, 255, 255), kBlue = RGB(0, 0, 255), kGrey = RGB(192, 192, 192);
-        EXPECT_TRUE(shows(Control(frame::kTitle), kWhite)) << "the title is not white";
+        EXPECT_TRUE(shows(Control(IDC_TITLE), kWhite)) << "the title is not white";
         if (page == 0) {
-            EXPECT_TRUE(shows(Control(frame::kHeading), kBlue)) << "the heading is not blue";
+            EXPECT_TRUE(shows(Control(IDC_WELCOME_HEADING), kBlue)) << "the heading is not blue";
         }
-        for (int label = 0; label < frame::kLabelCount; ++label) {
-            if (label == frame::OwnLabel(page)) continue;
-            const bool later = label > frame::OwnLabel(page);
+        for (int label = 0; label < wizard::kLabelCount; ++label) {
+            if (label == wizard::OwnLabel(page)) continue;
+            const bool later = label > wizard::OwnLabel(page);
             EXPECT_EQ(shows(Label(label), kGrey), later) << "label " << label << (later ? " not" : "") << " grey";
             if (!later) {
                 EXPECT_TRUE(shows(Label(label), RGB(0, 0, 0))) << "label " << label << " not black";

@@ -3,8 +3,8 @@
 // for 4 horizontal and 13 for 8 vertical dialog units), where the pictures
 // were drawn to meet it.
 #include "log_pixels.h"
-#include "page_frame_fixture.h"
 #include "resource_reader.h"
+#include "wizard_fixture.h"
 
 #include <cstdlib>
 #include <map>
@@ -29,17 +29,17 @@ bool IsPicture(const driver::DialogItem& item) {
 
 }  // namespace
 
-class FrameLayoutTest : public PageFrameTest {
+class FrameLayoutTest : public WizardTest {
 protected:
     void SetUp() override {
-        PageFrameTest::SetUp();
+        WizardTest::SetUp();
         const std::string program = driver::BinPath("Ravlen.exe");
         module_ = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(module_, nullptr) << "cannot read " << program;
     }
     void TearDown() override {
         if (module_) FreeLibrary(module_);
-        PageFrameTest::TearDown();
+        WizardTest::TearDown();
     }
 
     // Every control of every page against its reference rectangle. A control
@@ -50,8 +50,8 @@ protected:
         for (int page = 0; page < wizard::kPageCount; ++page) {
             ASSERT_TRUE(ShowPage(page));
             HWND shown = ShownPage();
-            const auto dialog = driver::LoadDialogTemplate(module_, static_cast<WORD>(frame::kTemplates[page]), kEnglish);
-            ASSERT_TRUE(dialog) << "template " << frame::kTemplates[page];
+            const auto dialog = driver::LoadDialogTemplate(module_, static_cast<WORD>(wizard::kTemplates[page]), kEnglish);
+            ASSERT_TRUE(dialog) << "template " << wizard::kTemplates[page];
             int checked = 0;
             for (const driver::DialogItem& item : dialog->items) {
                 if (item.id <= 0 || item.id == 0xFFFF) continue;
@@ -83,7 +83,7 @@ protected:
         for (int page = 0; page < wizard::kPageCount; ++page) {
             if (!ShowPage(page)) return sizes;
             HWND shown = ShownPage();
-            const auto dialog = driver::LoadDialogTemplate(module_, static_cast<WORD>(frame::kTemplates[page]), kEnglish);
+            const auto dialog = driver::LoadDialogTemplate(module_, static_cast<WORD>(wizard::kTemplates[page]), kEnglish);
             if (!dialog) continue;
             for (const driver::DialogItem& item : dialog->items) {
                 HWND control = item.id > 0 ? GetDlgItem(shown, item.id) : nullptr;

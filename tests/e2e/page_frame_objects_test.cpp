@@ -1,6 +1,6 @@
 // The running wizard's GDI and USER objects stay flat over many page switches
 // and repaints; the counts and the time of one switch are printed.
-#include "page_frame_fixture.h"
+#include "wizard_fixture.h"
 
 #include <commctrl.h>
 
@@ -23,7 +23,7 @@ void Print(const char* when, const frame_probe::ObjectCounts& counts) {
 
 }  // namespace
 
-class FrameObjectsTest : public PageFrameTest {
+class FrameObjectsTest : public WizardTest {
 protected:
     void ExpectSameObjects(const frame_probe::ObjectCounts& before, const frame_probe::ObjectCounts& after) {
         EXPECT_EQ(after.fonts, before.fonts) << "fonts leaked";

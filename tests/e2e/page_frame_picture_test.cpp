@@ -1,17 +1,17 @@
 // The background picture: painted in the normal mode, left out in high
 // contrast (the system's colours show), switched while a page is shown.
-#include "page_frame_fixture.h"
 #include "screen_pixels.h"
+#include "wizard_fixture.h"
 
 #include <cstdio>
 #include <string>
 
-class FramePictureTest : public PageFrameTest {
+class FramePictureTest : public WizardTest {
 protected:
     // The share of the title's area that shows the picture's dark band.
     double DarkUnderTitle() {
         driver::WaitUntilPainted(sheet_, driver::kWaitMs);
-        return ShareOfPixels(Control(frame::kTitle), IsDark);
+        return ShareOfPixels(Control(IDC_TITLE), IsDark);
     }
 };
 

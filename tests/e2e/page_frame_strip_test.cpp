@@ -1,20 +1,20 @@
 // The Tab strip as a person uses it: the cursor moved onto a label, then a click.
-#include "page_frame_fixture.h"
+#include "wizard_fixture.h"
 
 #include <string>
 
 namespace {
 
-std::string LabelName(int label) { return "label " + std::to_string(frame::kFirstLabel + label); }
+std::string LabelName(int label) { return "label " + std::to_string(IDC_TAB_INTERNET_NAV + label); }
 
 bool Offers(HWND button) { return button && driver::IsVisible(button) && driver::IsEnabled(button); }
 
 }  // namespace
 
-TEST_F(PageFrameTest, EveryLabelOfTheWelcomePageJumpsToItsPageWithAClick) {
+TEST_F(WizardTest, EveryLabelOfTheWelcomePageJumpsToItsPageWithAClick) {
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(probe_.CountSounds());
-    for (int label = 0; label < frame::kLabelCount; ++label) {
+    for (int label = 0; label < wizard::kLabelCount; ++label) {
         SCOPED_TRACE(LabelName(label));
         // The Welcome page, each time it is shown, offers Next alone.
         EXPECT_TRUE(driver::WaitUntil(
@@ -34,13 +34,13 @@ TEST_F(PageFrameTest, EveryLabelOfTheWelcomePageJumpsToItsPageWithAClick) {
     }
 }
 
-TEST_F(PageFrameTest, OwnLabelOnlyClicksAndKeepsTheArrow) {
+TEST_F(WizardTest, OwnLabelOnlyClicksAndKeepsTheArrow) {
     ASSERT_TRUE(StartProbedWizard());
     for (int page = 1; page < wizard::kPageCount; ++page) {
         SCOPED_TRACE("page " + std::to_string(page));
         ASSERT_TRUE(ShowPage(page));
-        const int own = frame::OwnLabel(page);
-        for (int label = 0; label < frame::kLabelCount; ++label) {
+        const int own = wizard::OwnLabel(page);
+        for (int label = 0; label < wizard::kLabelCount; ++label) {
             if (label == own) continue;
             PointAt(label);
             EXPECT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over " + LabelName(label)));

@@ -4,9 +4,8 @@
 // boxes. The per-language runs start the wizard in their locales.
 #include "built_program.h"
 #include "key_row.h"
-#include "page_frame_fixture.h"
-#include "resource.h"
 #include "text_probe.h"
+#include "wizard_fixture.h"
 
 #include <cstdio>
 
@@ -14,7 +13,7 @@
 constexpr const char* kPageNames[wizard::kPageCount] = {
     "welcome", "internet-navigation", "lumora-keys", "customize-keys", "print-label", "osd", "summary"};
 
-class PageTextTest : public PageFrameTest {
+class PageTextTest : public WizardTest {
 protected:
     static std::string Language() {
         char language[8] = {};
@@ -98,7 +97,7 @@ TEST_F(PageTextTest, ChineseAndJapaneseTitlesAndLabelsDrawAsGlyphs) {
     // The title is drawn in "Arial", the labels in the dialog's own face.
     for (int page : {1, 3, 6}) {
         ASSERT_TRUE(ShowPage(page));
-        for (int id : {frame::kTitle, frame::kFirstLabel + 3}) {
+        for (int id : {IDC_TITLE, IDC_TAB_INTERNET_NAV + 3}) {
             SCOPED_TRACE("page " + std::to_string(page) + ", control " + std::to_string(id));
             const auto glyphs = text.Glyphs(id);
             ASSERT_TRUE(glyphs);

@@ -1,12 +1,13 @@
 // The Summary page in the running wizard: the choices of this run where there
 // are any, the store where not, in the language the wizard runs in.
 #include "built_program.h"
-#include "osd_summary_fixture.h"
+#include "screen_pixels.h"
+#include "wizard_fixture.h"
 
 #include <cstring>
 #include <map>
 
-using namespace osd;
+using namespace wizard;
 using languages::BuiltProgram;
 
 namespace {
@@ -16,7 +17,7 @@ constexpr POINT kSwatchFrame = {650, 344};
 
 }  // namespace
 
-class SummaryTest : public OsdSummaryTest {
+class SummaryTest : public WizardTest {
 protected:
     std::string String(UINT id) const { return program_.String(id, language_).value_or("(missing string)"); }
     // The template text of a Summary control in the run's language.
@@ -51,7 +52,7 @@ protected:
 TEST_F(SummaryTest, ThroughTheStripOnAnEmptyProfile) {
     ASSERT_TRUE(program_);
     ASSERT_TRUE(StartProbedWizard());
-    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(ClickWhenOffered(wizard::kNext));
     ASSERT_TRUE(WaitForPage(1));
     ASSERT_TRUE(Painted());
     HWND summaryLabel = Label(kSummaryPage - 1);
@@ -111,7 +112,7 @@ TEST_F(SummaryTest, StoredValuesShowWhenNothingWasChosenInThisRun) {
     EXPECT_GT(ShareOf(example, kWhite), 0.0);
 
     // The page writes nothing of its own: the On-Screen Display page was never shown.
-    ASSERT_TRUE(Finish());
+    ASSERT_TRUE(FinishWithMouse());
     const auto after = Profile();
     for (const auto& [name, value] : after) {
         if (name.rfind("OSD\\", 0) == 0 || name.rfind("SysTrayIcon\\", 0) == 0) {
@@ -133,7 +134,7 @@ TEST_F(SummaryTest, TheOsdPagesChoicesWinOverTheStore) {
     ASSERT_TRUE(driver::ChooseComboItem(Control(IDC_OSD_COLOR_COMBO), 0));
     ASSERT_TRUE(driver::ChooseComboItem(Control(IDC_OSD_SIZE_COMBO), 7));
     ClickWithMouse(Control(IDC_TRAY_HIDE));
-    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(ClickWhenOffered(wizard::kNext));
     ASSERT_TRUE(WaitForPage(kSummaryPage));
     ASSERT_TRUE(Painted());
     EXPECT_EQ(Swatch(), kBlack);
@@ -143,11 +144,11 @@ TEST_F(SummaryTest, TheOsdPagesChoicesWinOverTheStore) {
     EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_HIDE_TRAY_ICON));
 
     // Back, white, and forward again: each activation shows the new choice.
-    ASSERT_TRUE(ClickWhenEnabled(wizard::kBack));
+    ASSERT_TRUE(ClickWhenOffered(wizard::kBack));
     ASSERT_TRUE(WaitForPage(kOsdPage));
     ASSERT_TRUE(driver::ChooseComboItem(Control(IDC_OSD_COLOR_COMBO), kWhiteIndex));
     ClickWithMouse(Control(IDC_TRAY_SHOW));
-    ASSERT_TRUE(ClickWhenEnabled(wizard::kNext));
+    ASSERT_TRUE(ClickWhenOffered(wizard::kNext));
     ASSERT_TRUE(WaitForPage(kSummaryPage));
     ASSERT_TRUE(Painted());
     driver::SaveScreenshot("summary-white-" + languages::LanguageTag(language_), sheet_);
@@ -176,13 +177,13 @@ TEST_F(SummaryTest, EveryWayOffTheOsdPageTakesItsRadiosBack) {
         ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsEnabled(Control(IDC_OSD_FONT_COMBO)); },
                                       driver::kWaitMs, "the display controls back"));
         if (byBack) {
-            ASSERT_TRUE(ClickWhenEnabled(wizard::kBack));
+            ASSERT_TRUE(ClickWhenOffered(wizard::kBack));
             ASSERT_TRUE(WaitForPage(kOsdPage - 1));
         }
         ClickWithMouse(Label(kSummaryPage - 1));
         ASSERT_TRUE(WaitForPage(kSummaryPage));
         EXPECT_EQ(Shown(IDC_SUMMARY_TRAY), String(IDS_HIDE_TRAY_ICON));
-        ASSERT_TRUE(Finish());
+        ASSERT_TRUE(FinishWithMouse());
         auto stored = [&](const char* subkey, const char* name) {
             const auto value = ProfileValue(subkey, name);
             DWORD number = 0xBAD;

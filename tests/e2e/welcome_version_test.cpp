@@ -1,6 +1,6 @@
 // The Welcome page's version line: the machine-wide "Version" that the
 // product's (32-bit) installer writes, or the built-in one without it.
-#include "page_frame_fixture.h"
+#include "wizard_fixture.h"
 
 #include <optional>
 
@@ -42,9 +42,9 @@ private:
 
 }  // namespace
 
-class WelcomeVersionTest : public PageFrameTest {
+class WelcomeVersionTest : public WizardTest {
 protected:
-    std::string VersionLine() { return driver::Text(Control(frame::kVersion)); }
+    std::string VersionLine() { return driver::Text(Control(IDC_VERSION)); }
     void Restart() {
         wizard_.Kill();
         ASSERT_TRUE(wizard_.WaitForExit(driver::kWaitMs, "the wizard to end"));

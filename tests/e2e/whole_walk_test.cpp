@@ -3,38 +3,28 @@
 // assigned, a label printed, Finish. Then the whole profile, value by value
 // and type by type, and the daemon's log. Its screenshots of the Welcome, the
 // Customize Keys and the Summary pages are the ones the README shows.
-#include "feature_page_fixture.h"
 #include "key_row.h"
-#include "osd_summary_fixture.h"
 #include "printed_label.h"
 #include "shell_items.h"
 #include "tree_view.h"
+#include "wizard_fixture.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kOsdDisable = 1027;
-constexpr int kFontCombo = 1029;
-constexpr int kSummaryKeyName1 = 1145;
-constexpr int kSummaryInternetNav = 2135;  // then the Lumora Keys and the print choice
-
-}  // namespace
-
-class WholeWalkTest : public FeaturePageTest {
+class WholeWalkTest : public WizardTest {
 protected:
     void SetUp() override {
-        FeaturePageTest::SetUp();
+        WizardTest::SetUp();
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         linkPath_ = driver::SpecialFolderPath(CSIDL_COMMON_STARTMENU) + "\\Notepad.lnk";
         target_ = driver::BinPath("DormexDaemon.exe");
         ASSERT_TRUE(driver::MakeShellLink(linkPath_, target_.c_str(), "/mode \"two words\""));
     }
     void TearDown() override {
-        FeaturePageTest::TearDown();
+        WizardTest::TearDown();
         DeleteFileA(linkPath_.c_str());
         CoUninitialize();
     }
@@ -47,17 +37,17 @@ protected:
     // Key 3 gets the all-users program "Notepad", applied with its own name.
     void AssignKeyThree() {
         driver::ClickAt(ShownPage(), key_row::KeyCentre(2));
-        ASSERT_TRUE(WaitFor(key_row::kMarkedKey1 + 2, "key 3 marked"));
-        ASSERT_TRUE(WaitFor(key_row::kAllProgramsRadio, "the function radios"));
-        Click(key_row::kAllProgramsRadio);
-        ASSERT_TRUE(WaitFor(key_row::kAllProgramsTree, "the all-users programs tree"));
-        HWND tree = Control(key_row::kAllProgramsTree);
+        ASSERT_TRUE(WaitFor(IDC_KEYS1_PICTURE + 2, "key 3 marked"));
+        ASSERT_TRUE(WaitFor(IDC_FUNCTION_ALL_PROGRAMS, "the function radios"));
+        Click(IDC_FUNCTION_ALL_PROGRAMS);
+        ASSERT_TRUE(WaitFor(IDC_ALL_PROGRAMS_TREE, "the all-users programs tree"));
+        HWND tree = Control(IDC_ALL_PROGRAMS_TREE);
         HTREEITEM link = driver::FindTreeItem(tree, TVI_ROOT, "Notepad");
         ASSERT_TRUE(link) << "the Start menu of all users lists the link";
         ASSERT_TRUE(driver::ClickTreeItem(tree, link));
-        ASSERT_TRUE(WaitFor(key_row::kApply, "Apply, enabled by the link's name in the label"));
-        Click(key_row::kApply);
-        ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(key_row::kKeyName1 + 2)) == "Notepad"; },
+        ASSERT_TRUE(WaitFor(IDC_APPLY, "Apply, enabled by the link's name in the label"));
+        Click(IDC_APPLY);
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(IDC_KEY1_NAME + 2)) == "Notepad"; },
                                       driver::kWaitMs, "the applied name over key 3"));
     }
 
@@ -76,12 +66,12 @@ TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
     driver::SaveScreenshot("walk-0-welcome", sheet_);
     ASSERT_TRUE(Next());
 
-    Click(feature::kINavDisable);
+    Click(IDC_INAV_DISABLE);
     ASSERT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Next());
 
     ASSERT_TRUE(WaitForOffered("Back Finish"));
-    Click(feature::kLumoraEnable);
+    Click(IDC_LUMORA_ENABLE);
     ASSERT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Next());
 
@@ -89,30 +79,30 @@ TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
     driver::SaveScreenshot("walk-3-customize-keys", sheet_);
     ASSERT_TRUE(Next());
 
-    Click(feature::kPrint);
-    Click(feature::kWhiteOnBlack);
+    Click(IDC_PRINT_YES);
+    Click(IDC_PRINT_WHITE_ON_BLACK);
     ASSERT_TRUE(WaitForOffered("Back Next"));
     const FILETIME beforePrint = label_test::Now();
     ClickWithMouse(Button(wizard::kNext));
     ASSERT_TRUE(AnswerPrintDialog(IDOK));
-    ASSERT_TRUE(WaitForPage(osd::kOsdPage));
+    ASSERT_TRUE(WaitForPage(wizard::kOsdPage));
     const auto pdfs = label_test::WaitForPdfs(beforePrint, 1, 20000);
     ASSERT_EQ(pdfs.size(), 1u) << "one label printed";
     const auto words = label_test::Words(pdfs[0]);
     EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const auto& word) { return word.text == "Notepad"; }))
         << "the label carries the applied name";
 
-    const int face = osd::FirstArial(Control(kFontCombo));
+    const int face = wizard::FirstArial(Control(IDC_OSD_FONT_COMBO));
     ASSERT_GE(face, 0) << "the face list has an \"Arial\" face";
-    const std::string faceName = driver::ComboItemText(Control(kFontCombo), face);
-    Click(kOsdDisable);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !Enabled(kFontCombo); }, driver::kWaitMs, "the face list greyed"));
+    const std::string faceName = driver::ComboItemText(Control(IDC_OSD_FONT_COMBO), face);
+    Click(IDC_OSD_DISABLE);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !Enabled(IDC_OSD_FONT_COMBO); }, driver::kWaitMs, "the face list greyed"));
     ASSERT_TRUE(Next());
 
-    EXPECT_EQ(driver::Text(Control(kSummaryInternetNav)), "disable");
-    EXPECT_EQ(driver::Text(Control(kSummaryInternetNav + 1)), "enable") << "the Lumora Keys";
-    EXPECT_EQ(driver::Text(Control(kSummaryInternetNav + 2)), "yes") << "the label printed";
-    EXPECT_EQ(driver::Text(Control(kSummaryKeyName1 + 2)), "Notepad");
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_INAV)), "disable");
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_LUMORA)), "enable") << "the Lumora Keys";
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "yes") << "the label printed";
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_KEY1_NAME + 2)), "Notepad");
     driver::SaveScreenshot("walk-6-summary", sheet_);
     ASSERT_TRUE(FinishWithMouse());
 
@@ -131,7 +121,7 @@ TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
         {"Buttons\\Aux3\\ActionCommand", SzValue(target_)},
         {"Buttons\\Aux3\\ActionType", DwordValue(1)},
         {"OSD\\", {}},
-        {"OSD\\Height", DwordValue(static_cast<DWORD>(osd::PixelHeight(28)))},
+        {"OSD\\Height", DwordValue(static_cast<DWORD>(wizard::PixelHeight(28)))},
         {"OSD\\SelSize", DwordValue(28)},
         {"OSD\\Weight", DwordValue(0)},
         {"OSD\\Width", DwordValue(0)},

@@ -91,7 +91,7 @@ TEST_F(FinishTest, PagesNeverShownWriteNothingAndTheTrayIsLeftAlone) {
 TEST_F(FinishTest, ExtraFinishButtonOnTheCustomizeKeysPage) {
     StartDaemon();
     ASSERT_TRUE(StartWizard());
-    HWND extra = Button(wizard::kExtraFinish);
+    HWND extra = Button(IDC_EXTRA_FINISH);
     ASSERT_NE(extra, nullptr);
     EXPECT_FALSE(driver::IsVisible(extra)) << "hidden on the Welcome page";
     for (int page = 1; page <= 3; ++page) ASSERT_TRUE(Next());

@@ -1,6 +1,43 @@
 #include "wizard_fixture.h"
 
+#include "screen_pixels.h"
+
 #include <commctrl.h>
+
+#include <cctype>
+#include <sstream>
+
+namespace wizard {
+
+LONG PixelHeight(int points) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return -MulDiv(dpi, points * 10, 720);
+}
+
+int FirstArial(HWND fontCombo) {
+    const int count = driver::ComboCount(fontCombo);
+    for (int step = 1; step <= count; ++step) {
+        const int index = step % count;
+        std::string face = driver::ComboItemText(fontCombo, index);
+        for (char& c : face) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (face.rfind("arial", 0) == 0) return index;
+    }
+    return -1;
+}
+
+double ShareOf(HWND window, COLORREF colour) {
+    return ShareOfPixels(window, [colour](COLORREF pixel) { return pixel == colour; });
+}
+
+}  // namespace wizard
+
+namespace {
+
+bool Offers(HWND button) { return button && driver::IsVisible(button) && driver::IsEnabled(button); }
+
+}  // namespace
 
 void WizardTest::SetUp() {
     // A wizard left by an earlier run would make ours give way at once.
@@ -36,15 +73,37 @@ bool WizardTest::StartWizard(const std::string& program) {
     return sheet_ != nullptr && WaitForPage(0);
 }
 
+bool WizardTest::StartHighContrastWizard() {
+    highContrast_ = std::make_unique<driver::HighContrast>();
+    return StartProbedWizard() && highContrast_->Hook(wizard_.id());
+}
+
+bool WizardTest::SetHighContrast(bool on) {
+    if (!highContrast_) {
+        ADD_FAILURE() << "the wizard was started without the high-contrast hook";
+        return false;
+    }
+    highContrast_->Set(on);
+    return driver::HighContrast::Announce(sheet_);
+}
+
 bool WizardTest::WaitForWizardExit(const std::string& why) {
     return wizard_.WaitForExit(driver::kWaitMs, "the wizard to end after " + why);
 }
 
-int WizardTest::PageIndex() const {
+HWND WizardTest::ShownPage() const {
     DWORD_PTR page = 0;
-    if (!SendMessageTimeoutA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, 5000, &page) || !page) return -1;
+    if (!SendMessageTimeoutA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, 5000, &page)) return nullptr;
+    return reinterpret_cast<HWND>(page);
+}
+
+int WizardTest::PageIndex() const {
+    HWND page = ShownPage();
     DWORD_PTR index = 0;
-    if (!SendMessageTimeoutA(sheet_, PSM_HWNDTOINDEX, page, 0, SMTO_ABORTIFHUNG, 5000, &index)) return -1;
+    if (!page || !SendMessageTimeoutA(sheet_, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0, SMTO_ABORTIFHUNG,
+                                      5000, &index)) {
+        return -1;
+    }
     return static_cast<int>(index);
 }
 
@@ -53,15 +112,44 @@ bool WizardTest::WaitForPage(int index) {
                              "page " + std::to_string(index) + " to be shown");
 }
 
-bool WizardTest::Next() {
-    const int from = PageIndex();
-    HWND next = Button(wizard::kNext);
-    if (!driver::WaitUntil([&] { return driver::IsVisible(next) && driver::IsEnabled(next); }, driver::kWaitMs,
-                           "the Next button")) {
+bool WizardTest::ShowPage(int index) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, 5000, &result);
+    return WaitForPage(index);
+}
+
+std::string WizardTest::Offered() const {
+    std::string buttons;
+    const std::pair<int, const char*> all[] = {
+        {wizard::kBack, "Back"}, {wizard::kNext, "Next"}, {wizard::kFinish, "Finish"}};
+    for (const auto& [id, name] : all) {
+        if (!Offers(Button(id))) continue;
+        if (!buttons.empty()) buttons += ' ';
+        buttons += name;
+    }
+    return buttons;
+}
+
+bool WizardTest::WaitForOffered(const std::string& buttons) {
+    std::string shown;
+    const bool ok = driver::WaitUntil(
+        [&] {
+            shown = Offered();
+            return shown == buttons;
+        },
+        2000, "the buttons \"" + buttons + "\"");
+    if (!ok) ADD_FAILURE() << "the wizard offers \"" << shown << "\"";
+    return ok;
+}
+
+bool WizardTest::ClickWhenOffered(int button) {
+    HWND window = Button(button);
+    if (!driver::WaitUntil([&] { return Offers(window); }, driver::kWaitMs,
+                           "button " + std::to_string(button) + " to be offered")) {
         return false;
     }
-    ClickWithMouse(next);
-    return WaitForPage(from + 1);
+    ClickWithMouse(window);
+    return true;
 }
 
 bool WizardTest::WalkToSummary(const std::string& screenshotPrefix) {
@@ -73,16 +161,6 @@ bool WizardTest::WalkToSummary(const std::string& screenshotPrefix) {
     return true;
 }
 
-bool WizardTest::FinishWithMouse() {
-    HWND finish = Button(wizard::kFinish);
-    if (!driver::WaitUntil([&] { return driver::IsVisible(finish) && driver::IsEnabled(finish); }, driver::kWaitMs,
-                           "the Finish button")) {
-        return false;
-    }
-    ClickWithMouse(finish);
-    return WaitForWizardExit("Finish");
-}
-
 // The wizard buttons are set by posted messages, and Wine's sheet disables all
 // three before it enables the ones asked for: a click whose press and release
 // fall on either side of that is lost. So a click waits until the sheet has
@@ -90,4 +168,66 @@ bool WizardTest::FinishWithMouse() {
 void WizardTest::ClickWithMouse(HWND control) {
     driver::WaitUntilPainted(sheet_, driver::kWaitMs);
     driver::ClickAt(control, driver::CentreOf(control));
+}
+
+bool WizardTest::Jump(int label) {
+    ClickWithMouse(Label(label));
+    return WaitForPage(label + 1);
+}
+
+void WizardTest::PointAt(int label) {
+    HWND window = Label(label);
+    ASSERT_NE(window, nullptr) << "the shown page has no label " << IDC_TAB_INTERNET_NAV + label;
+    driver::MoveCursorTo(window, driver::CentreOf(window));
+}
+
+bool WizardTest::WaitForCursor(frame_probe::Cursor cursor, const std::string& where) {
+    const char* names[] = {"an unknown cursor", "the hand", "the arrow", "another cursor"};
+    frame_probe::Cursor shown = frame_probe::kCursorUnknown;
+    const bool ok = driver::WaitUntil(
+        [&] {
+            shown = probe_.Cursor();
+            return shown == cursor;
+        },
+        2000, std::string(names[cursor]) + " " + where);
+    if (!ok) ADD_FAILURE() << "the system shows " << names[shown] << " " << where;
+    return ok;
+}
+
+HWND WizardTest::PrintDialog() const {
+    for (HWND window : driver::TopLevelWindows({"#32770", {}, wizard_.id()})) {
+        if (window != sheet_ && driver::IsVisible(window)) return window;
+    }
+    return nullptr;
+}
+
+HWND WizardTest::WaitForPrintDialog() {
+    HWND dialog = nullptr;
+    driver::WaitUntil(
+        [&] {
+            dialog = PrintDialog();
+            return dialog != nullptr;
+        },
+        driver::kWaitMs, "the print dialog");
+    return dialog;
+}
+
+bool WizardTest::AnswerPrintDialog(int button) {
+    HWND dialog = WaitForPrintDialog();
+    if (!dialog) return false;
+    HWND answer = GetDlgItem(dialog, button);
+    if (!answer) {
+        ADD_FAILURE() << "the print dialog has no button " << button;
+        return false;
+    }
+    driver::ClickButton(answer);
+    return driver::WaitUntil([&] { return !IsWindow(dialog) || !driver::IsVisible(dialog); }, driver::kWaitMs,
+                             "the print dialog to close");
+}
+
+std::string Describe(const LOGFONTA& font) {
+    std::ostringstream text;
+    text << '"' << font.lfFaceName << "\" height " << font.lfHeight << " width " << font.lfWidth << " weight "
+         << font.lfWeight << (font.lfUnderline ? " underlined" : "") << (font.lfItalic ? " italic" : "");
+    return text.str();
 }

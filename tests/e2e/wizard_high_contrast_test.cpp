@@ -8,11 +8,11 @@
 class HighContrastTest : public WizardTest {
 protected:
     bool Reactivated() {
-        HWND extra = Button(wizard::kExtraFinish);
+        HWND extra = Button(IDC_EXTRA_FINISH);
         // The settings change is sent and handled by the time Announce returns.
         return driver::IsVisible(extra);
     }
-    void HideExtraFinish() { ShowWindow(Button(wizard::kExtraFinish), SW_HIDE); }
+    void HideExtraFinish() { ShowWindow(Button(IDC_EXTRA_FINISH), SW_HIDE); }
 };
 
 TEST_F(HighContrastTest, AChangeOfModeReactivatesTheShownPageOnce) {

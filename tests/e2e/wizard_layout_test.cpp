@@ -23,7 +23,7 @@ protected:
         const RECT next = driver::RectIn(Button(wizard::kNext), sheet_);
         const RECT finish = driver::RectIn(Button(wizard::kFinish), sheet_);
         const RECT back = driver::RectIn(Button(wizard::kBack), sheet_);
-        const RECT extra = driver::RectIn(Button(wizard::kExtraFinish), sheet_);
+        const RECT extra = driver::RectIn(Button(IDC_EXTRA_FINISH), sheet_);
         EXPECT_EQ(cancel.left, kPictureWidth - Width(cancel) - 13);
         EXPECT_EQ(next.left, cancel.left - 2 * Width(next) - 15);
         EXPECT_EQ(finish.left, next.left);
@@ -49,7 +49,7 @@ TEST_F(LayoutTest, ButtonsKeepTheirDistancesWhateverTheirWidths) {
     ASSERT_TRUE(StartWizard());
     const int normalWidth = ExpectButtonLayout();
     // The extra button reads as the system's own Finish.
-    EXPECT_EQ(driver::Text(Button(wizard::kExtraFinish)), driver::Text(Button(wizard::kFinish)));
+    EXPECT_EQ(driver::Text(Button(IDC_EXTRA_FINISH)), driver::Text(Button(wizard::kFinish)));
     driver::ClickButton(Button(IDCANCEL));
     ASSERT_TRUE(WaitForWizardExit("Cancel"));
 

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int kExitCommand = 57665;
-
 driver::WindowQuery HiddenFrame(DWORD processId) { return {"RavlenClass", {}, processId}; }
 
 // A CBT hook over the whole desktop that keeps Ravlen.exe from making its
@@ -79,7 +77,7 @@ TEST_F(WizardTest, ClosingTheHiddenFrameOrItsExitEndsTheWizardUnsaved) {
     ASSERT_TRUE(WalkToSummary());
     frame = driver::WaitForWindow(HiddenFrame(wizard_.id()), driver::kWaitMs);
     ASSERT_NE(frame, nullptr);
-    PostMessageA(frame, WM_COMMAND, kExitCommand, 0);
+    PostMessageA(frame, WM_COMMAND, ID_APP_EXIT, 0);
     ASSERT_TRUE(WaitForWizardExit("its frame's Exit command was given"));
     EXPECT_EQ(Profile(), before) << driver::Describe(Profile());
 }
