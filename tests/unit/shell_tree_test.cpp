@@ -1,6 +1,8 @@
 // The shell trees over folders the test fills in the prefix's Start menu: links,
 // shortcuts, subfolders, a hidden file and items that name nothing.
 #include "id_list.h"
+#include "resource.h"
+#include "resource_reader.h"
 #include "key_records.h"
 #include "shell_items.h"
 #include "shell_tree.h"
@@ -15,7 +17,13 @@
 
 namespace {
 
-constexpr DWORD kTreeStyle = 0x50810007;  // child, visible, border, tab stop, buttons, lines, lines at root
+// The chooser trees' style as the Customize Keys template gives it.
+DWORD TreeStyle() {
+    const auto page = driver::LoadDialogTemplate(GetModuleHandleA(nullptr), IDD_CUSTOMIZE_KEYS, 0x0409);
+    const driver::DialogItem* tree = page ? page->Find(IDC_ALL_PROGRAMS_TREE) : nullptr;
+    EXPECT_TRUE(tree);
+    return tree ? tree->style : 0;
+}
 
 // A plain window that hands its tree's notices to the tree, as the page does.
 class TreeHost {
@@ -23,20 +31,15 @@ public:
     TreeHost() {
         WNDCLASSA windowClass = {};
         windowClass.lpfnWndProc = &TreeHost::Proc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "RavlenTreeHost";
         RegisterClassA(&windowClass);
         host_ = CreateWindowExA(0, "RavlenTreeHost", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+                                nullptr, nullptr);
         SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "", kTreeStyle, 0, 0, 300, 300, host_,
-                                    reinterpret_cast<HMENU>(1024), GetModuleHandleA(nullptr), nullptr);
-        tree_.SubclassWindow(tree);
+        tree_.SubclassWindow(CreateWindowExA(0, WC_TREEVIEWA, "", TreeStyle(), 0, 0, 300, 300, host_,
+                                             reinterpret_cast<HMENU>(1024), nullptr, nullptr));
     }
-    ~TreeHost() {
-        if (tree_.m_hWnd) DestroyWindow(tree_.m_hWnd);
-        DestroyWindow(host_);
-    }
+    ~TreeHost() { DestroyWindow(host_); }
 
     CShellTreeCtrl tree_;
     std::string displayName_, chosenCommand_;
@@ -46,24 +49,21 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<TreeHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (msg == WM_NOTIFY && self) {
-            const auto* notify = reinterpret_cast<const NMTREEVIEWA*>(lParam);
-            LRESULT result = 1;
-            if (notify->hdr.code == TVN_GETDISPINFOA || notify->hdr.code == TVN_GETDISPINFOW) {
-                self->tree_.OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam));
-                return 0;
-            }
-            if (notify->hdr.code == TVN_ITEMEXPANDINGA || notify->hdr.code == TVN_ITEMEXPANDINGW) {
-                self->tree_.OnItemExpanding(notify, &result);
-                return result;
-            }
-            if (notify->hdr.code == TVN_SELCHANGEDA || notify->hdr.code == TVN_SELCHANGEDW) {
-                self->named_ = self->tree_.ResolveSelection(notify, &result, self->displayName_, self->chosenCommand_);
-                ++self->resolved_;
-                return result;
-            }
+        if (msg != WM_NOTIFY || !self) return DefWindowProcA(window, msg, wParam, lParam);
+        const auto* notify = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+        LRESULT result = 1;
+        switch (notify->hdr.code) {
+        case TVN_GETDISPINFOA:
+        case TVN_GETDISPINFOW: self->tree_.OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam)); return 0;
+        case TVN_ITEMEXPANDINGA:
+        case TVN_ITEMEXPANDINGW: self->tree_.OnItemExpanding(notify, &result); return result;
+        case TVN_SELCHANGEDA:
+        case TVN_SELCHANGEDW:
+            self->named_ = self->tree_.ResolveSelection(notify, &result, self->displayName_, self->chosenCommand_);
+            ++self->resolved_;
+            return result;
+        default: return DefWindowProcA(window, msg, wParam, lParam);
         }
-        return DefWindowProcA(window, msg, wParam, lParam);
     }
     HWND host_ = nullptr;
 };
@@ -85,6 +85,7 @@ std::vector<std::string> ChildNames(const CTreeCtrl& tree, HTREEITEM parent) {
     return names;
 }
 
+// The first child with the text, or with a text that starts with it.
 HTREEITEM Find(const CTreeCtrl& tree, HTREEITEM parent, const std::string& text, bool prefix = false) {
     for (HTREEITEM item : Children(tree, parent)) {
         const std::string shown = ItemText(tree, item);
