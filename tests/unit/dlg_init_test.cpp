@@ -31,6 +31,7 @@ private:
     std::vector<BYTE> data_;
 };
 
+// A hidden parent with the sorted size list's combo box; its items.
 class DlgInitTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,20 +41,16 @@ protected:
         ASSERT_NE(combo_, nullptr);
     }
     void TearDown() override { DestroyWindow(parent_); }
-
     std::vector<std::string> Items() const {
-        std::vector<std::string> items;
-        const int count = static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
+        std::vector<std::string> items(static_cast<size_t>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)));
+        for (size_t i = 0; i < items.size(); ++i) {
             char text[64] = {};
-            SendMessageA(combo_, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-            items.push_back(text);
+            SendMessageA(combo_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            items[i] = text;
         }
         return items;
     }
-
-    HWND parent_ = nullptr;
-    HWND combo_ = nullptr;
+    HWND parent_ = nullptr, combo_ = nullptr;
 };
 
 }  // namespace

@@ -203,7 +203,12 @@ TEST(Pictures, LabelStripOfDoNotPrintIsGreyedInEverySet) {
 
 TEST(Resources, TheFramesResourcesAndTheClickSoundLoadThroughTheSystem) {
     EXPECT_TRUE(LoadImageA(Self(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 32, 32, LR_SHARED));
-    EXPECT_TRUE(LoadCursorA(Self(), MAKEINTRESOURCEA(IDC_HAND_CURSOR)));
+    // The hand clicks with its fingertip.
+    ICONINFO hand = {};
+    ASSERT_TRUE(GetIconInfo(LoadCursorA(Self(), MAKEINTRESOURCEA(IDC_HAND_CURSOR)), &hand));
+    EXPECT_EQ(std::pair(hand.xHotspot, hand.yHotspot), std::pair(DWORD{12}, DWORD{4}));
+    DeleteObject(hand.hbmMask);
+    DeleteObject(hand.hbmColor);
     HMENU menu = LoadMenuA(Self(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     EXPECT_TRUE(menu);
     DestroyMenu(menu);
