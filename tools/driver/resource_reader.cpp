@@ -189,10 +189,10 @@ std::optional<std::vector<DialogInitEntry>> LoadDialogInit(HMODULE module, WORD 
 
 std::optional<VersionBlock> LoadVersionBlock(HMODULE module, LANGID language, std::string* error) {
     const std::vector<BYTE> bytes = ResourceBytes(module, MAKEINTRESOURCEA(16) /* RT_VERSION */, 1, language);
-    // The system's own reader of the block, from the library the shell keeps loaded anyway.
+    // The system's own reader of the block; its library stays loaded for the process's life.
     using Query = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
-    const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("version.dll"), "VerQueryValueW")));
+    static const HMODULE library = LoadLibraryA("version.dll");
+    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(library, "VerQueryValueW")));
     void* found = nullptr;
     UINT size = 0;
     const auto Find = [&](const wchar_t* path) { return query(bytes.data(), path, &found, &size) && found; };
