@@ -2,7 +2,8 @@
 // over all their dialogs and pictures: radio groups begin and end at their
 // radios, statics leave the mouse to the page, the controls keep the styles the
 // pages rely on, every picture is in each of its sets at one size and reached
-// through the system's language fallback, and pictures meet without a seam.
+// through the system's language fallback, pictures meet without a seam, and
+// the frame's icon, cursor, menu, keys and click sound load by id alone.
 
 #include "resource.h"
 #include "resource_reader.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
