@@ -31,6 +31,7 @@ private:
     std::vector<BYTE> data_;
 };
 
+// A hidden parent with the sorted size list's combo box; its items.
 class DlgInitTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,51 +41,46 @@ protected:
         ASSERT_NE(combo_, nullptr);
     }
     void TearDown() override { DestroyWindow(parent_); }
-
     std::vector<std::string> Items() const {
-        std::vector<std::string> items;
-        const int count = static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
+        std::vector<std::string> items(static_cast<size_t>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)));
+        for (size_t i = 0; i < items.size(); ++i) {
             char text[64] = {};
-            SendMessageA(combo_, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-            items.push_back(text);
+            SendMessageA(combo_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            items[i] = text;
         }
         return items;
     }
-
-    HWND parent_ = nullptr;
-    HWND combo_ = nullptr;
+    HWND parent_ = nullptr, combo_ = nullptr;
 };
 
 }  // namespace
 
-TEST_F(DlgInitTest, AddsTheItemsInOrderUpToTheEnd) {
-    Bytes data;
-    data.Entry(kCombo, 0x0403, "12").Entry(kCombo, 0x0403, "14").Entry(kCombo, 0x0403, "72").Word(0);
-    data.Entry(kCombo, 0x0403, "after the end");
-    ExecuteDlgInitData(parent_, data.data(), data.size());
-    EXPECT_EQ(Items(), (std::vector<std::string>{"12", "14", "72"}));
-}
-
-TEST_F(DlgInitTest, DataCutShortAddsOnlyWholeEntries) {
+// Each row's data is added to an emptied list: what is whole before the end
+// marker or the end of the data gets in, nothing else.
+TEST_F(DlgInitTest, AddsWholeEntriesInOrderUpToTheEndAndNothingMalformed) {
     Bytes whole;
     whole.Entry(kCombo, 0x0403, "12").Entry(kCombo, 0x0403, "14");
-    // Cut inside the second entry's text, then inside its header.
-    ExecuteDlgInitData(parent_, whole.data(), whole.size() - 2);
-    EXPECT_EQ(Items(), (std::vector<std::string>{"12"}));
-    SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
-    ExecuteDlgInitData(parent_, whole.data(), 11);
-    EXPECT_EQ(Items(), (std::vector<std::string>{"12"}));
-
+    Bytes ended = whole;
+    ended.Entry(kCombo, 0x0403, "72").Word(0).Entry(kCombo, 0x0403, "after the end");
     // A length past the end, a text without its zero, an unknown message.
-    SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
     Bytes bad;
-    bad.Word(kCombo).Word(0x0403).Dword(3).Raw("abc", 3);
-    bad.Entry(kCombo, 0x1234, "other message");
-    bad.Entry(kCombo, 0x0403, "ok");
-    bad.Word(kCombo).Word(0x0403).Dword(0xFFFFFFF0u).Raw("x", 2);
-    ExecuteDlgInitData(parent_, bad.data(), bad.size());
-    EXPECT_EQ(Items(), (std::vector<std::string>{"ok"}));
-    ExecuteDlgInitData(parent_, nullptr, 100);
-    EXPECT_EQ(Items(), (std::vector<std::string>{"ok"}));
+    bad.Word(kCombo).Word(0x0403).Dword(3).Raw("abc", 3).Entry(kCombo, 0x1234, "other message");
+    bad.Entry(kCombo, 0x0403, "ok").Word(kCombo).Word(0x0403).Dword(0xFFFFFFF0u).Raw("x", 2);
+    const struct {
+        const char* what;
+        const BYTE* data;
+        DWORD size;
+        std::vector<std::string> items;
+    } rows[] = {
+        {"up to the end marker", ended.data(), ended.size(), {"12", "14", "72"}},
+        {"cut inside the second text", whole.data(), whole.size() - 2, {"12"}},
+        {"cut inside the second header", whole.data(), 11, {"12"}},
+        {"malformed entries", bad.data(), bad.size(), {"ok"}},
+        {"no data", nullptr, 100, {}},
+    };
+    for (const auto& row : rows) {
+        SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
+        ExecuteDlgInitData(parent_, row.data, row.size);
+        EXPECT_EQ(Items(), row.items) << row.what;
+    }
 }

@@ -28,7 +28,7 @@ TEST(Launch, AProgramThatIsNowhereIsNotStarted) {
 
 namespace {
 
-// A folder of the test's own under %TEMP%, removed with what it holds.
+// A folder of the test's own under %TEMP%, removed with the files named in it.
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name) {
@@ -41,11 +41,8 @@ public:
         for (const std::string& file : files_) DeleteFileA(file.c_str());
         RemoveDirectoryA(path_.c_str());
     }
-    // A file in the folder, removed with it.
-    std::string File(const std::string& name) {
-        files_.push_back(path_ + "\\" + name);
-        return files_.back();
-    }
+    std::string File(const std::string& name) { return files_.emplace_back(path_ + "\\" + name); }
+    // A copy of the file in the folder; empty when it cannot be made.
     std::string Copy(const std::string& from, const std::string& name) {
         const std::string to = File(name);
         return CopyFileA(from.c_str(), to.c_str(), FALSE) ? to : std::string();

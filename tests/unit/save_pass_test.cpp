@@ -1,8 +1,8 @@
-#include "key_assignment.h"
 #include "example_font.h"
+#include "key_assignment.h"
 #include "save_pass.h"
-#include "save_steps.h"
 #include "save_recorder.h"
+#include "save_steps.h"
 #include "sheet.h"
 
 #include <gtest/gtest.h>
@@ -13,23 +13,42 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-// A sheet as Finish finds it after the user went through every page; font
-// stands for the Example font, with a field of its own in every value.
+Log Join(Log a, const Log& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The On-Screen Display block in the order the daemon reads it; the font
+// fields, the page's choices and the stored charset as given.
+Log OsdValues(const LOGFONTA& f, const CPPageOSD& page, int charSet) {
+    const auto n = [](const char* name, long value) {
+        return std::string("number OSD\\") + name + "=" + std::to_string(static_cast<DWORD>(value));
+    };
+    return {n("Height", f.lfHeight),       n("SelSize", page.m_pointSize),     n("Weight", f.lfWeight),
+            n("Width", f.lfWidth),         n("Esc", f.lfEscapement),          n("Orient", f.lfOrientation),
+            n("Italic", f.lfItalic),       n("Underline", f.lfUnderline),     n("StrikeOut", f.lfStrikeOut),
+            n("OutPrec", f.lfOutPrecision), n("ClipPrec", f.lfClipPrecision), n("Quality", f.lfQuality),
+            n("Pitch&Family", f.lfPitchAndFamily), std::string("string OSD\\FaceName=") + f.lfFaceName,
+            n("CharSet", charSet),         n("Color", static_cast<long>(page.m_color)),
+            n("ColorIndex", page.m_colorIndex), n("FontIndex", page.m_fontIndex), n("SizeIndex", page.m_sizeIndex),
+            n("Duration", 1200),           n("UserChanged", 1)};
+}
+
+// A font with a value of its own in every field, so that no two fields can
+// be swapped unseen.
+LOGFONTA DistinctFont(BYTE charSet) {
+    LOGFONTA font = {-37, 3, 5, 6, 700, 7, 8, 9, charSet, 4, 1, 2, 34, "Courier New"};
+    return font;
+}
+
+// A sheet as Finish finds it after the user went through every page.
 void ChooseEverything(CPSheet& sheet, CFont& exampleFont, BYTE charSet) {
     sheet.m_internetNav.m_enabled = 0;
     sheet.m_lumora.m_enabled = 1;
     sheet.m_printLabel.m_enabled = 1;
     sheet.m_printLabel.m_colorRadio = 0;
     CPPageOSD& osd = sheet.m_osd;
-    LOGFONTA font = {};
-    font.lfHeight = -37;
-    font.lfWeight = 700;
-    font.lfItalic = 1;
-    font.lfCharSet = charSet;
-    font.lfQuality = 2;
-    font.lfPitchAndFamily = 34;
-    std::strcpy(font.lfFaceName, "Courier New");
-    ASSERT_TRUE(exampleFont.CreateFontIndirect(font));
+    ASSERT_TRUE(exampleFont.CreateFontIndirect(DistinctFont(charSet)));
     osd.m_exampleFont = &exampleFont;
     osd.m_pointSize = 28;
     osd.m_color = 0x0000FF;  // pure red
@@ -40,146 +59,84 @@ void ChooseEverything(CPSheet& sheet, CFont& exampleFont, BYTE charSet) {
     osd.m_trayRadio = 0;
 }
 
-Log OsdValues(const std::string& charSet) {
-    return {"number OSD\\Height=" + std::to_string(static_cast<DWORD>(-37)),
-            "number OSD\\SelSize=28",
-            "number OSD\\Weight=700",
-            "number OSD\\Width=0",
-            "number OSD\\Esc=0",
-            "number OSD\\Orient=0",
-            "number OSD\\Italic=1",
-            "number OSD\\Underline=0",
-            "number OSD\\StrikeOut=0",
-            "number OSD\\OutPrec=0",
-            "number OSD\\ClipPrec=0",
-            "number OSD\\Quality=2",
-            "number OSD\\Pitch&Family=34",
-            "string OSD\\FaceName=Courier New",
-            "number OSD\\CharSet=" + charSet,
-            "number OSD\\Color=255",
-            "number OSD\\ColorIndex=9",
-            "number OSD\\FontIndex=3",
-            "number OSD\\SizeIndex=4",
-            "number OSD\\Duration=1200",
-            "number OSD\\UserChanged=1"};
-}
-
 const Log kEnableValues = {"number Buttons\\INavEnable=0", "number Buttons\\LumoraEnable=1",
                            "number Buttons\\PrintEnable=1", "number Buttons\\PrintSubRadioBtns=0",
                            "number Buttons\\OSDEnable=0"};
 
-Log Join(Log a, const Log& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
+class SavePass : public ::testing::Test {
+protected:
+    CPSheet sheet_{0, nullptr, 0, nullptr, nullptr, nullptr};
+    CFont font_;
+};
 
 }  // namespace
 
-TEST(SavePass, WritesEveryValueInOrderThenNotifiesTheDaemon) {
-    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    CFont font;
-    ChooseEverything(sheet, font, RUSSIAN_CHARSET);
+TEST_F(SavePass, WritesEveryValueInOrderThenNotifiesTheDaemonAndStoresTheCharsetForTheLanguage) {
+    ChooseEverything(sheet_, font_, RUSSIAN_CHARSET);
+    const Log values = Join(OsdValues(DistinctFont(0), sheet_.m_osd, RUSSIAN_CHARSET), kEnableValues);
     SaveRecorder running(true);
-    RunSavePass(sheet, running, running, 1033);
-    EXPECT_EQ(running.log, Join(Join(Join(OsdValues("204"), kEnableValues), {"post 1840"}),
-                                {"number SysTrayIcon\\Hide=0", "post 1841"}));
-
+    RunSavePass(sheet_, running, running, 1033);
+    EXPECT_EQ(running.log, Join(values, {"post 1840", "number SysTrayIcon\\Hide=0", "post 1841"}));
     // A stopped daemon is started last, after every value is in the store.
     SaveRecorder stopped(false);
-    RunSavePass(sheet, stopped, stopped, 1033);
-    EXPECT_EQ(stopped.log, Join(Join(OsdValues("204"), kEnableValues), {"number SysTrayIcon\\Hide=0", "start daemon"}));
+    RunSavePass(sheet_, stopped, stopped, 1033);
+    EXPECT_EQ(stopped.log, Join(values, {"number SysTrayIcon\\Hide=0", "start daemon"}));
+
+    // Japanese users get the Shift-JIS charset whatever the font's; others the font's.
+    for (const auto& [language, charSet] : {std::pair{1041, SHIFTJIS_CHARSET}, std::pair{1031, RUSSIAN_CHARSET}}) {
+        SaveRecorder recorder(false);
+        SaveOsdSettings(sheet_.m_osd, recorder, static_cast<LANGID>(language));
+        EXPECT_EQ(recorder.log, OsdValues(DistinctFont(0), sheet_.m_osd, charSet)) << language;
+    }
 }
 
-TEST(SavePass, JapaneseUsersGetTheShiftJisCharset) {
-    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    CFont font;
-    ChooseEverything(sheet, font, ANSI_CHARSET);
-    SaveRecorder japanese(false);
-    SaveOsdSettings(sheet.m_osd, japanese, 1041);
-    EXPECT_EQ(japanese.log, OsdValues("128"));
-
-    SaveRecorder german(false);
-    SaveOsdSettings(sheet.m_osd, german, 1031);
-    EXPECT_EQ(german.log, OsdValues("0"));
-}
-
-TEST(SavePass, OsdValuesComeFromTheRealExampleFont) {
+TEST_F(SavePass, OsdValuesComeFromTheRealExampleFont) {
     // The Example font as the page makes it: only the face and the size chosen.
-    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    CPPageOSD& osd = sheet.m_osd;
-    EXPECT_EQ(MakeExampleFont(sheet.m_state.exampleFont, "Courier New", 28), 280);
-    osd.m_exampleFont = &sheet.m_state.exampleFont;
+    CPPageOSD& osd = sheet_.m_osd;
+    EXPECT_EQ(MakeExampleFont(sheet_.m_state.exampleFont, "Courier New", 28), 280);
+    osd.m_exampleFont = &sheet_.m_state.exampleFont;
     osd.m_pointSize = 28;
     osd.m_colorIndex = 15;
     osd.m_color = 0xFFFFFF;
     osd.m_fontIndex = 2;
     osd.m_sizeIndex = 4;
-
-    // 28 points at the screen's 96 dots per inch: 37.33 pixels, stored negative.
+    // 28 points at the screen's dots per inch (37.33 pixels at 96), stored negative.
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    const LONG height = -MulDiv(dpi, 280, 720);
-    if (dpi == 96) {
-        EXPECT_EQ(height, -37);
-    }
-    const Log expected = {"number OSD\\Height=" + std::to_string(static_cast<DWORD>(height)),
-                          "number OSD\\SelSize=28",
-                          "number OSD\\Weight=0",
-                          "number OSD\\Width=0",
-                          "number OSD\\Esc=0",
-                          "number OSD\\Orient=0",
-                          "number OSD\\Italic=0",
-                          "number OSD\\Underline=0",
-                          "number OSD\\StrikeOut=0",
-                          "number OSD\\OutPrec=0",
-                          "number OSD\\ClipPrec=0",
-                          "number OSD\\Quality=0",
-                          "number OSD\\Pitch&Family=0",
-                          "string OSD\\FaceName=Courier New",
-                          "number OSD\\CharSet=0",
-                          "number OSD\\Color=16777215",
-                          "number OSD\\ColorIndex=15",
-                          "number OSD\\FontIndex=2",
-                          "number OSD\\SizeIndex=4",
-                          "number OSD\\Duration=1200",
-                          "number OSD\\UserChanged=1"};
+    LOGFONTA expected = {-MulDiv(dpi, 280, 720), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Courier New"};
     SaveRecorder german(false);
     SaveOsdSettings(osd, german, 1031);
-    EXPECT_EQ(german.log, expected);
+    EXPECT_EQ(german.log, OsdValues(expected, osd, 0));
 
     // A refresh replaces the font the one object holds: 72 points is 720 tenths.
-    EXPECT_EQ(MakeExampleFont(sheet.m_state.exampleFont, "Courier New", 72), 720);
+    EXPECT_EQ(MakeExampleFont(sheet_.m_state.exampleFont, "Courier New", 72), 720);
     LOGFONTA large = {};
-    ASSERT_TRUE(sheet.m_state.exampleFont.GetLogFont(&large));
+    ASSERT_TRUE(sheet_.m_state.exampleFont.GetLogFont(&large));
     EXPECT_EQ(large.lfHeight, -MulDiv(dpi, 720, 720));
 }
 
-TEST(SavePass, PagesNeverShownWriteNothing) {
-    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
+TEST_F(SavePass, PagesNeverShownWriteNothingAndEachUnknownSourceIsSkippedOnItsOwn) {
     SaveRecorder stopped(false);
-    RunSavePass(sheet, stopped, stopped, 1033);
+    RunSavePass(sheet_, stopped, stopped, 1033);
     EXPECT_EQ(stopped.log, Log{}) << "no value, no Hide, no daemon start";
-
     SaveRecorder running(true);
-    RunSavePass(sheet, running, running, 1033);
+    RunSavePass(sheet_, running, running, 1033);
     EXPECT_EQ(running.log, Log{"post 1840"});
 
-    // Each unknown source is skipped on its own.
-    sheet.m_printLabel.m_colorRadio = 1;
-    sheet.m_osd.m_osdEnabled = 1;
+    sheet_.m_printLabel.m_colorRadio = 1;
+    sheet_.m_osd.m_osdEnabled = 1;
     SaveRecorder some(false);
-    SaveEnabledFlags(sheet, some);
+    SaveEnabledFlags(sheet_, some);
     EXPECT_EQ(some.log, (Log{"number Buttons\\PrintSubRadioBtns=1", "number Buttons\\OSDEnable=1"}));
 }
 
-TEST(SavePass, TrayChoiceDecidesTheDaemonNotice) {
-    struct Case {
+TEST(SavePassNotice, TrayChoiceDecidesTheDaemonNotice) {
+    const struct {
         bool running;
         int tray;
         Log expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {true, 0, {"post 1840", "number SysTrayIcon\\Hide=0", "post 1841"}},
         {false, 0, {"number SysTrayIcon\\Hide=0", "start daemon"}},
         {true, 1, {"post 1840", "number SysTrayIcon\\Hide=1", "post 1842"}},
@@ -188,16 +145,15 @@ TEST(SavePass, TrayChoiceDecidesTheDaemonNotice) {
         {false, -1, {}},
         {false, 7, {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SaveRecorder recorder(c.running);
         NotifyDaemon(c.tray, recorder, recorder);
         EXPECT_EQ(recorder.log, c.expected) << "running " << c.running << ", tray " << c.tray;
     }
 }
 
-TEST(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
-    CPSheet sheet(0, nullptr, 0, nullptr, nullptr, nullptr);
-    KeyAssignment* keys = sheet.m_state.keys;
+TEST_F(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
+    KeyAssignment* keys = sheet_.m_state.keys;
     std::strcpy(keys[1].currentName, "Notes");
     std::strcpy(reinterpret_cast<char*>(keys[1].currentCommand), "C:\\notes.exe");
     std::strcpy(keys[1].currentParameter, "-n");
@@ -210,26 +166,23 @@ TEST(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
     std::strcpy(reinterpret_cast<char*>(keys[6].currentCommand), "C:\\nameless.exe");
     for (int k : {1, 4, 5, 6}) keys[k].applied = true;  // as Apply leaves them
 
-    CFont font;
-    ChooseEverything(sheet, font, RUSSIAN_CHARSET);
-    const Log keyValues = {"string Buttons\\Aux2\\DisplayName=Notes",   "string Buttons\\Aux2\\ActionParam1=-n",
-                           "string Buttons\\Aux2\\ActionCommand=C:\\notes.exe", "number Buttons\\Aux2\\ActionType=1",
-                           "string Buttons\\Aux5\\DisplayName=Computer", "string Buttons\\Aux5\\ActionParam1=",
-                           "binary Buttons\\Aux5\\ActionCommand=6 bytes", "number Buttons\\Aux5\\ActionType=6"};
-    const Log rest = Join(Join(OsdValues("204"), kEnableValues), {"number SysTrayIcon\\Hide=0", "start daemon"});
+    ChooseEverything(sheet_, font_, RUSSIAN_CHARSET);
+    const Log aux2 = {"string Buttons\\Aux2\\DisplayName=Notes", "string Buttons\\Aux2\\ActionParam1=-n",
+                      "string Buttons\\Aux2\\ActionCommand=C:\\notes.exe", "number Buttons\\Aux2\\ActionType=1"};
+    const Log aux5 = {"string Buttons\\Aux5\\DisplayName=Computer", "string Buttons\\Aux5\\ActionParam1=",
+                      "binary Buttons\\Aux5\\ActionCommand=6 bytes", "number Buttons\\Aux5\\ActionType=6"};
+    const Log rest = Join(Join(OsdValues(DistinctFont(0), sheet_.m_osd, RUSSIAN_CHARSET), kEnableValues),
+                          {"number SysTrayIcon\\Hide=0", "start daemon"});
     SaveRecorder plain(false);
-    RunSavePass(sheet, plain, plain, 1033);
-    EXPECT_EQ(plain.log, Join(keyValues, rest));
+    RunSavePass(sheet_, plain, plain, 1033);
+    EXPECT_EQ(plain.log, Join(Join(aux2, aux5), rest));
 
     // After Reset to defaults every key's subkey goes first, key by key.
-    sheet.m_customizeKeys.m_resetFlag = 1;
+    sheet_.m_customizeKeys.m_resetFlag = 1;
     SaveRecorder reset(false);
-    RunSavePass(sheet, reset, reset, 1033);
-    Log expected = {"delete Buttons\\Aux1"};
-    expected.push_back("delete Buttons\\Aux2");
-    expected.insert(expected.end(), keyValues.begin(), keyValues.begin() + 4);
-    expected.insert(expected.end(), {"delete Buttons\\Aux3", "delete Buttons\\Aux4", "delete Buttons\\Aux5"});
-    expected.insert(expected.end(), keyValues.begin() + 4, keyValues.end());
-    expected.insert(expected.end(), {"delete Buttons\\Aux6", "delete Buttons\\Aux7"});
+    RunSavePass(sheet_, reset, reset, 1033);
+    Log expected = Join(Join({"delete Buttons\\Aux1", "delete Buttons\\Aux2"}, aux2),
+                        {"delete Buttons\\Aux3", "delete Buttons\\Aux4", "delete Buttons\\Aux5"});
+    expected = Join(Join(expected, aux5), {"delete Buttons\\Aux6", "delete Buttons\\Aux7"});
     EXPECT_EQ(reset.log, Join(expected, rest));
 }

@@ -1,6 +1,8 @@
-// The shell trees over a prefix that the test fills: a Start menu folder with
-// a link, subfolders and a hidden file, and a Favorites folder with a shortcut.
+// The shell trees over folders the test fills in the prefix's Start menu: links,
+// shortcuts, subfolders, a hidden file and items that name nothing.
 #include "id_list.h"
+#include "resource.h"
+#include "resource_reader.h"
 #include "key_records.h"
 #include "shell_items.h"
 #include "shell_tree.h"
@@ -15,7 +17,13 @@
 
 namespace {
 
-constexpr DWORD kTreeStyle = 0x50810007;  // child, visible, border, tab stop, buttons, lines, lines at root
+// The chooser trees' style as the Customize Keys template gives it.
+DWORD TreeStyle() {
+    const auto page = driver::LoadDialogTemplate(GetModuleHandleA(nullptr), IDD_CUSTOMIZE_KEYS, 0x0409);
+    const driver::DialogItem* tree = page ? page->Find(IDC_ALL_PROGRAMS_TREE) : nullptr;
+    EXPECT_TRUE(tree);
+    return tree ? tree->style : 0;
+}
 
 // A plain window that hands its tree's notices to the tree, as the page does.
 class TreeHost {
@@ -23,20 +31,15 @@ public:
     TreeHost() {
         WNDCLASSA windowClass = {};
         windowClass.lpfnWndProc = &TreeHost::Proc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "RavlenTreeHost";
         RegisterClassA(&windowClass);
         host_ = CreateWindowExA(0, "RavlenTreeHost", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+                                nullptr, nullptr);
         SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "", kTreeStyle, 0, 0, 300, 300, host_,
-                                    reinterpret_cast<HMENU>(1024), GetModuleHandleA(nullptr), nullptr);
-        tree_.SubclassWindow(tree);
+        tree_.SubclassWindow(CreateWindowExA(0, WC_TREEVIEWA, "", TreeStyle(), 0, 0, 300, 300, host_,
+                                             reinterpret_cast<HMENU>(1024), nullptr, nullptr));
     }
-    ~TreeHost() {
-        if (tree_.m_hWnd) DestroyWindow(tree_.m_hWnd);
-        DestroyWindow(host_);
-    }
+    ~TreeHost() { DestroyWindow(host_); }
 
     CShellTreeCtrl tree_;
     std::string displayName_, chosenCommand_;
@@ -46,24 +49,21 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<TreeHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (msg == WM_NOTIFY && self) {
-            const auto* notify = reinterpret_cast<const NMTREEVIEWA*>(lParam);
-            LRESULT result = 1;
-            if (notify->hdr.code == TVN_GETDISPINFOA || notify->hdr.code == TVN_GETDISPINFOW) {
-                self->tree_.OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam));
-                return 0;
-            }
-            if (notify->hdr.code == TVN_ITEMEXPANDINGA || notify->hdr.code == TVN_ITEMEXPANDINGW) {
-                self->tree_.OnItemExpanding(notify, &result);
-                return result;
-            }
-            if (notify->hdr.code == TVN_SELCHANGEDA || notify->hdr.code == TVN_SELCHANGEDW) {
-                self->named_ = self->tree_.ResolveSelection(notify, &result, self->displayName_, self->chosenCommand_);
-                ++self->resolved_;
-                return result;
-            }
+        if (msg != WM_NOTIFY || !self) return DefWindowProcA(window, msg, wParam, lParam);
+        const auto* notify = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+        LRESULT result = 1;
+        switch (notify->hdr.code) {
+        case TVN_GETDISPINFOA:
+        case TVN_GETDISPINFOW: self->tree_.OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam)); return 0;
+        case TVN_ITEMEXPANDINGA:
+        case TVN_ITEMEXPANDINGW: self->tree_.OnItemExpanding(notify, &result); return result;
+        case TVN_SELCHANGEDA:
+        case TVN_SELCHANGEDW:
+            self->named_ = self->tree_.ResolveSelection(notify, &result, self->displayName_, self->chosenCommand_);
+            ++self->resolved_;
+            return result;
+        default: return DefWindowProcA(window, msg, wParam, lParam);
         }
-        return DefWindowProcA(window, msg, wParam, lParam);
     }
     HWND host_ = nullptr;
 };
@@ -85,6 +85,7 @@ std::vector<std::string> ChildNames(const CTreeCtrl& tree, HTREEITEM parent) {
     return names;
 }
 
+// The first child with the text, or with a text that starts with it.
 HTREEITEM Find(const CTreeCtrl& tree, HTREEITEM parent, const std::string& text, bool prefix = false) {
     for (HTREEITEM item : Children(tree, parent)) {
         const std::string shown = ItemText(tree, item);
@@ -156,7 +157,7 @@ const char kArguments[] = "/s \"two words\"";
 
 }  // namespace
 
-TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
+TEST_F(ShellTreeTest, ProgramsTreeLoadsEachFolderOnceWithTheShellsIcons) {
     const std::string menu = Own(CSIDL_COMMON_STARTMENU);
     ASSERT_TRUE(driver::MakeShellLink(menu + "\\Calculator.lnk", kTarget, kArguments));
     ASSERT_TRUE(driver::MakeShellLink(menu + "\\Abacus.lnk", kTarget, ""));
@@ -189,12 +190,6 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
     HTREEITEM link = Find(host.tree_, own, "Calculator");
     ASSERT_TRUE(link);
     EXPECT_EQ(Item(host.tree_, link).state & TVIS_OVERLAYMASK, INDEXTOOVERLAYMASK(2)) << "the link arrow";
-    Select(host, link);
-    EXPECT_EQ(host.displayName_, "Calculator");
-    EXPECT_EQ(host.chosenCommand_, kTarget);
-    EXPECT_STREQ(reinterpret_cast<const char*>(state_.keys[4].pendingCommand), kTarget);
-    EXPECT_STREQ(state_.keys[4].pendingParameter, kArguments);
-    EXPECT_EQ(state_.keys[4].pendingType, 0);
 
     // Expanded, closed and expanded again: its level is loaded once.
     HTREEITEM tools = Find(host.tree_, own, "Tools");
@@ -219,37 +214,6 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsFoldersOnceAndResolvesLinks) {
     host.tree_.OnItemExpanding(&again, &result);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(ChildNames(host.tree_, tools), (std::vector<std::string>{"Sub", "readme.txt"}));
-}
-
-TEST_F(ShellTreeTest, FavoritesGiveTheAddressOfShortcutsWhateverTheirCase) {
-    const std::string favorites = Own(CSIDL_FAVORITES);
-    ASSERT_TRUE(driver::MakeUrlShortcut(favorites + "\\Site.URL", "http://example.test/site"));
-    ASSERT_TRUE(driver::MakeUrlShortcut(favorites + "\\Empty.url", ""));
-
-    TreeHost host;
-    host.tree_.FillTree(CSIDL_FAVORITES);
-    HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
-    ASSERT_TRUE(own);
-    state_.selectedKey = 6;
-    Select(host, own);
-    HTREEITEM site = Find(host.tree_, own, "Site");
-    ASSERT_TRUE(site) << "children: " << ChildNames(host.tree_, own).size();
-    Select(host, site);
-    EXPECT_EQ(host.displayName_, "Site");
-    EXPECT_EQ(host.chosenCommand_, "http://example.test/site");
-    EXPECT_STREQ(reinterpret_cast<const char*>(state_.keys[6].pendingCommand), "http://example.test/site");
-
-    HTREEITEM empty = Find(host.tree_, own, "Empty");
-    ASSERT_TRUE(empty);
-    Select(host, empty);
-    EXPECT_EQ(host.chosenCommand_, "") << "a shortcut without an address chooses nothing";
-    EXPECT_EQ(state_.keys[6].pendingCommand[0], 0);
-
-    // While no key is picked, a selection still names the item but writes nothing.
-    state_.selectedKey = -1;
-    Select(host, site);
-    EXPECT_EQ(host.displayName_, "Site");
-    EXPECT_EQ(state_.keys[6].pendingCommand[0], 0);
 }
 
 TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
@@ -283,12 +247,31 @@ TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     EXPECT_EQ(size, static_cast<UINT>(bytes[0] | bytes[1] << 8) + 2) << "one item and the 2-byte terminator";
     EXPECT_EQ(std::memcmp(state_.keys[1].pendingCommand, drives, size), 0);
     CoTaskMemFree(drives);
+    // A virtual folder far down the namespace, whose list is longer than a
+    // record holds, is no choice either.
+    auto* data = reinterpret_cast<ShellItemData*>(Item(host.tree_, computer).lParam);
+    std::vector<BYTE> padding;
+    for (int i = 0; i < 16; ++i) padding.insert(padding.end(), {18, 0, 0x31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    padding.insert(padding.end(), {0, 0});
+    LPITEMIDLIST deepList = ConcatIdLists(reinterpret_cast<LPCITEMIDLIST>(padding.data()), data->relativeId);
+    ASSERT_GT(GetIdListSize(deepList), 260u);
+    CoTaskMemFree(data->absoluteId);
+    data->absoluteId = deepList;
+    Select(host, documents);
+    keys::SetPendingText(state_.keys[1], "C:\\before.exe", "-b");
+    Select(host, computer);
+    EXPECT_EQ(host.displayName_, "");
+    EXPECT_FALSE(host.named_);
+    EXPECT_EQ(state_.keys[1].pendingLength, 0);
+    EXPECT_EQ(state_.keys[1].pendingCommand[0], 0);
 }
 
-// Odd items through the selection step: an item that yields no command gives
-// no name (so the label stays empty and Apply is not offered), and a path is
-// refused rather than cut, but split whole however long its folder part.
-TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
+// Each kind of item through the selection step: a link gives its target and
+// arguments, a shortcut its address whatever the case of its extension, a
+// file its path. An item that yields no command gives no name (so the label
+// stays empty and Apply is not offered), and a path is refused rather than
+// cut, but split whole however long its folder part.
+TEST_F(ShellTreeTest, EachItemNamesOnlyWhatItChooses) {
     const std::string menu = Own(CSIDL_COMMON_STARTMENU);
     // A folder part of 256 bytes after the drive, and a file name that still
     // fits MAX_PATH.
@@ -308,6 +291,8 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
     ASSERT_TRUE(driver::MakeUrlShortcut(menu + "\\Long address.url", "http://example.test/" + std::string(280, 'u')));
     const std::string longName(300 - menu.size() - 5, 'L');
     ASSERT_TRUE(driver::MakeFile(menu + "\\" + longName + ".txt"));
+    ASSERT_TRUE(driver::MakeShellLink(menu + "\\Calculator.lnk", kTarget, kArguments));
+    ASSERT_TRUE(driver::MakeUrlShortcut(menu + "\\Site.URL", "http://example.test/site"));
 
     TreeHost host;
     host.tree_.FillTree(CSIDL_COMMON_STARTMENU);
@@ -324,7 +309,10 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
         const char* what;
         std::string name;
         std::string command;
+        std::string arguments = "";
     } rows[] = {
+        {Find(host.tree_, own, "Calculator", true), "a link", "Calculator", kTarget, kArguments},
+        {Find(host.tree_, own, "Site", true), "a shortcut", "Site", "http://example.test/site"},
         {Find(host.tree_, deepFolder, "a", true), "a folder part of 256 bytes", "a", shortFile},
         {Find(host.tree_, own, "Broken", true), "a link that cannot be read", "", ""},
         {Find(host.tree_, own, "Dangling", true), "a link whose target is gone", "", ""},
@@ -342,29 +330,14 @@ TEST_F(ShellTreeTest, OddItemsNameOnlyWhatTheyChoose) {
         EXPECT_EQ(host.named_, !row.name.empty()) << "Apply offered";
         EXPECT_EQ(host.chosenCommand_, row.command);
         EXPECT_EQ(reinterpret_cast<const char*>(state_.keys[2].pendingCommand), row.command);
-        EXPECT_STREQ(state_.keys[2].pendingParameter, "");
+        EXPECT_EQ(state_.keys[2].pendingParameter, row.arguments);
         EXPECT_EQ(state_.keys[2].pendingType, 0);
     }
-
-    // A virtual folder far down the namespace, whose list is longer than a
-    // record holds, is no choice either.
-    TreeHost files;
-    files.tree_.FillTree(CSIDL_DESKTOP);
-    HTREEITEM computer = FindSpecial(files.tree_, CSIDL_DRIVES);
-    ASSERT_TRUE(computer);
-    auto* data = reinterpret_cast<ShellItemData*>(Item(files.tree_, computer).lParam);
-    std::vector<BYTE> padding;
-    for (int i = 0; i < 16; ++i) padding.insert(padding.end(), {18, 0, 0x31, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    padding.insert(padding.end(), {0, 0});
-    LPITEMIDLIST deepList = ConcatIdLists(reinterpret_cast<LPCITEMIDLIST>(padding.data()), data->relativeId);
-    ASSERT_GT(GetIdListSize(deepList), 260u);
-    CoTaskMemFree(data->absoluteId);
-    data->absoluteId = deepList;
-    keys::SetPendingText(state_.keys[2], "C:\\before.exe", "-b");
-    Select(files, computer);
-    EXPECT_EQ(files.displayName_, "");
-    EXPECT_FALSE(files.named_);
-    EXPECT_EQ(state_.keys[2].pendingLength, 0);
+    // While no key is picked, a selection still names the item but writes nothing.
+    state_.selectedKey = -1;
+    keys::ClearPending(state_.keys[2]);
+    Select(host, rows[1].item);
+    EXPECT_EQ(host.displayName_, "Site");
     EXPECT_EQ(state_.keys[2].pendingCommand[0], 0);
 }
 

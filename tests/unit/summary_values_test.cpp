@@ -34,35 +34,26 @@ LONG FontHeight(const CFont& font) {
 
 }  // namespace
 
+// The key groups' states and the tray icon: a choice of this run (1 or 0)
+// wins and leaves the store unread; without one (-1) the stored value decides.
 TEST(SummaryValues, AChoiceOfThisRunWinsOverTheStore) {
-    struct Case {
+    const struct {
+        bool tray;  // TrayIconShown over the stored Hide, else ChoiceShownOn over the stored enable
         int choice;
         DWORD stored;
-        bool shownOn;
-        int reads;
+        bool shown;
+    } cases[] = {
+        {false, 1, 0, true}, {false, 0, 1, false}, {false, -1, 1, true}, {false, -1, 0, false},
+        {false, -1, 2, true},  // any stored non-zero counts as on
+        {true, 1, 1, true},  {true, 0, 0, false}, {true, -1, 1, false}, {true, -1, 0, true},
+        {true, -1, 7, false},  // anything but 0 hides
     };
-    const Case cases[] = {
-        {1, 0, true, 0},  {0, 1, false, 0}, {-1, 1, true, 1},
-        {-1, 0, false, 1}, {-1, 2, true, 1},  // any stored non-zero counts as on
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Stored stored{c.stored};
-        EXPECT_EQ(ChoiceShownOn(c.choice, stored.Reader()), c.shownOn)
-            << "choice " << c.choice << ", stored " << c.stored;
-        EXPECT_EQ(stored.reads, c.reads) << "choice " << c.choice;
+        const bool shown = c.tray ? TrayIconShown(c.choice, stored.Reader()) : ChoiceShownOn(c.choice, stored.Reader());
+        EXPECT_EQ(shown, c.shown) << (c.tray ? "tray" : "group") << ", choice " << c.choice << ", stored " << c.stored;
+        EXPECT_EQ(stored.reads, c.choice == -1 ? 1 : 0) << "choice " << c.choice;
     }
-}
-
-TEST(SummaryValues, TrayChoiceFallsBackToTheStoredHide) {
-    Stored hide{1};
-    EXPECT_TRUE(TrayIconShown(1, hide.Reader()));
-    EXPECT_FALSE(TrayIconShown(0, hide.Reader()));
-    EXPECT_EQ(hide.reads, 0);
-    EXPECT_FALSE(TrayIconShown(-1, hide.Reader()));
-    hide.value = 0;
-    EXPECT_TRUE(TrayIconShown(-1, hide.Reader()));
-    hide.value = 7;
-    EXPECT_FALSE(TrayIconShown(-1, hide.Reader())) << "anything but 0 hides";
 }
 
 TEST(SummaryValues, ColourAndSizeComeFromThePageOnceItPublished) {
