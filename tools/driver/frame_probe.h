@@ -1,27 +1,31 @@
-// A look from inside a running wizard: the probe library is loaded into it and
-// its exports run there, as Wine shows another process neither its GDI object
-// counts nor its cursor and font handles.
+// A look from inside a running program: the probe library is loaded into it
+// and answers through one block of shared memory, served by the probe's own
+// thread there, as Wine shows another process neither its GDI objects nor its
+// cursor, fonts or sounds.
 #pragma once
 
 #include "../hooks/frame_probe_state.h"
-#include "../hooks/probe_call.h"
 #include "unique_handle.h"
 
-#include <windows.h>
-
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace driver {
 
 class FrameProbe {
 public:
-    FrameProbe();
+    FrameProbe() = default;
     ~FrameProbe();
     FrameProbe(const FrameProbe&) = delete;
     FrameProbe& operator=(const FrameProbe&) = delete;
 
-    // Loads the probe into the running process; reports a failure when it cannot.
+    // Loads the probe into the running process (once; a second probe of the
+    // same process shares it) and waits for its thread; reports a failure
+    // "cannot hook process <id>: ..." when it cannot.
     bool Attach(DWORD processId);
+    bool Alive() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
     // From now on counts the GDI objects the program's modules make and delete.
     bool CountObjects();
     // The objects held now (GDI ones since CountObjects).
@@ -35,23 +39,65 @@ public:
     // The font of control id on the sheet's shown page; nothing (with a
     // failure) when the control is missing or uses the system font.
     std::optional<LOGFONTA> ControlFont(int id);
-    // Runs an export of the probe library on the probe's own thread in the
-    // process and returns its result; nothing (with a failure) when the
-    // probe is not loaded or does not answer in time.
+    // Asks the probe the question its export exportName answers; nothing
+    // (with a failure) when the probe is not loaded or does not answer in time.
     std::optional<DWORD> Run(const char* exportName, void* parameter = nullptr);
+    // The same without a failure, waiting up to timeoutMs.
+    std::optional<DWORD> Ask(const char* exportName, void* parameter, DWORD timeoutMs);
+    // Where the probe writes its larger answers.
+    const frame_probe::Block& Answers() const { return *block_; }
 
 private:
-    bool StartServer(DWORD processId);
-
-    UniqueHandle callSection_;
-    probe_call::Section* call_ = nullptr;
+    UniqueHandle process_;
+    UniqueHandle section_;
     UniqueHandle request_;
     UniqueHandle answer_;
+    frame_probe::Block* block_ = nullptr;
+};
 
-    HANDLE process_ = nullptr;
-    HMODULE remoteBase_ = nullptr;
-    HANDLE section_ = nullptr;
-    frame_probe::Section* view_ = nullptr;
+// The texts of the wizard's shown page as the program draws them.
+class TextProbe {
+public:
+    // probe must be attached to the wizard and outlive this object.
+    explicit TextProbe(FrameProbe& probe) : probe_(probe) {}
+    // The static and button texts of the shown page that do not fit their
+    // controls; nothing (with a failure) when the page cannot be measured.
+    std::optional<std::vector<text_probe::Misfit>> Misfits();
+    // How control id's text draws; nothing (with a failure) without it.
+    std::optional<text_probe::Glyphs> Glyphs(int id);
+
+private:
+    FrameProbe& probe_;
+};
+
+std::string Describe(const text_probe::Misfit& misfit);
+
+// The system's high-contrast state as the hooked programs see it. Wine always
+// reports it off and cannot switch it on, so their SystemParametersInfo
+// answers SPI_GETHIGHCONTRAST with the state set here (off at first), and
+// every other query as the system does.
+class HighContrast {
+public:
+    HighContrast() = default;
+    // Hooked programs that still run get the system's own answer again.
+    ~HighContrast();
+    HighContrast(const HighContrast&) = delete;
+    HighContrast& operator=(const HighContrast&) = delete;
+
+    // Hooks SystemParametersInfoA (and W) in every module the running process
+    // has loaded by then. Reports a failure when it cannot.
+    bool Hook(DWORD processId);
+    // The state every hooked program reports from now on; they learn of the
+    // change when told, as by Announce.
+    void Set(bool on);
+    // Tells window of a change, as the system does when high contrast is
+    // switched: WM_SETTINGCHANGE with SPI_SETHIGHCONTRAST. Returns once the
+    // window has handled it; reports a failure if it does not in time.
+    static bool Announce(HWND window);
+
+private:
+    std::vector<std::unique_ptr<FrameProbe>> hooked_;
+    bool on_ = false;
 };
 
 }  // namespace driver

@@ -1,4 +1,5 @@
 // The entry of the desktop test programs: GoogleTest with the test guard.
+#include "process.h"
 #include "test_guard.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,7 @@ namespace {
 
 // Limits in seconds from the environment (CTest sets them below its own).
 DWORD LimitMs(const char* name, DWORD fallbackSeconds) {
-    char value[32] = {};
-    const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
-    const long seconds = (n > 0 && n < sizeof value) ? std::strtol(value, nullptr, 10) : 0;
+    const long seconds = std::strtol(driver::EnvironmentOr(name, "0").c_str(), nullptr, 10);
     return (seconds > 0 ? static_cast<DWORD>(seconds) : fallbackSeconds) * 1000;
 }
 

@@ -2,15 +2,14 @@
 
 #include "text_file.h"
 #include "wait.h"
+#include "window_query.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <vector>
 
 namespace driver {
-
 namespace {
 
 // Wine's own exports for its path mapping, missing on Windows.
@@ -19,13 +18,6 @@ using ToDos = WCHAR*(CDECL*)(const char*);
 
 FARPROC WineExport(const char* name) { return GetProcAddress(GetModuleHandleA("kernel32.dll"), name); }
 
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
 
 }  // namespace
 
@@ -72,12 +64,11 @@ std::optional<int> RunOnHost(const std::string& shellCommand, DWORD timeoutMs) {
              << ShellQuote(hostStatus + ".tmp") << ' ' << ShellQuote(hostStatus) << '\n';
     }
     std::string commandLine = "/bin/sh \"" + hostScript + "\"";
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started)) {
         ADD_FAILURE() << "cannot start the host's shell for: " << shellCommand << " (error " << GetLastError() << ")";
         DeleteFileA(script.c_str());
         return std::nullopt;
@@ -86,9 +77,8 @@ std::optional<int> RunOnHost(const std::string& shellCommand, DWORD timeoutMs) {
     if (started.hProcess) CloseHandle(started.hProcess);
 
     std::optional<int> result;
-    const bool ended = WaitUntil([&] { return GetFileAttributesA(status.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                                 timeoutMs, "the host command to end: " + shellCommand);
-    if (ended) {
+    if (WaitUntil([&] { return GetFileAttributesA(status.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs,
+                  "the host command to end: " + shellCommand)) {
         const std::vector<std::string> lines = ReadLines(status);
         result = lines.empty() ? -1 : std::atoi(lines.front().c_str());
     }

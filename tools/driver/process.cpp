@@ -1,11 +1,17 @@
+// Programs under test, the files they write, and waiting for them.
 #include "process.h"
 
+#include "test_step.h"
+#include "text_file.h"
+#include "unique_handle.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
+#include <fstream>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace driver {
@@ -13,78 +19,51 @@ namespace {
 
 // The programs started by this test program, for the watchdog's thread. Handles
 // rather than ids: an id is soon reused by another process.
-class StartedProcesses {
-public:
-    ~StartedProcesses() {
-        for (HANDLE process : handles_) CloseHandle(process);
-    }
-    void Add(HANDLE process) {
-        HANDLE copy = nullptr;
-        if (!DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &copy, 0, FALSE,
-                             DUPLICATE_SAME_ACCESS)) {
-            return;
-        }
-        std::lock_guard<std::mutex> lock(lock_);
-        handles_.push_back(copy);
-    }
-    void EndRunning() {
-        std::lock_guard<std::mutex> lock(lock_);
-        for (HANDLE process : handles_) {
-            if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 1);
-        }
-    }
-
-private:
-    std::mutex lock_;
-    std::vector<HANDLE> handles_;
-};
-
-StartedProcesses started;
+std::mutex startedLock;
+std::vector<UniqueHandle> started;
 
 }  // namespace
 
-std::string BinPath(const std::string& file) {
-    char dir[MAX_PATH] = {};
-    DWORD n = GetEnvironmentVariableA("RAVLEN_BIN_DIR", dir, MAX_PATH);
-    std::string folder = (n > 0 && n < MAX_PATH) ? std::string(dir) : std::string(".");
-    return folder + "\\" + file;
+std::string EnvironmentOr(const char* name, const std::string& fallback) {
+    char value[MAX_PATH] = {};
+    const DWORD n = GetEnvironmentVariableA(name, value, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(value) : fallback;
 }
+
+std::string BinPath(const std::string& file) { return EnvironmentOr("RAVLEN_BIN_DIR", ".") + "\\" + file; }
 
 Process::~Process() { Kill(); }
 
-Process::Process(Process&& other) noexcept : handle_(other.handle_), id_(other.id_) {
-    other.handle_ = nullptr;
-    other.id_ = 0;
-}
+Process::Process(Process&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), id_(std::exchange(other.id_, 0)) {}
 
 Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
         Kill();
-        handle_ = other.handle_;
-        id_ = other.id_;
-        other.handle_ = nullptr;
-        other.id_ = 0;
+        handle_ = std::exchange(other.handle_, nullptr);
+        id_ = std::exchange(other.id_, 0);
     }
     return *this;
 }
 
 Process Process::Start(const std::string& program, const std::string& arguments) {
-    std::string commandLine = "\"" + program + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
-
+    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     Process process;
-    if (!CreateProcessA(program.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &info)) {
         ADD_FAILURE() << "cannot start " << program << " (error " << GetLastError() << ")";
         return process;
     }
     CloseHandle(info.hThread);
-    started.Add(info.hProcess);
+    HANDLE copy = nullptr;
+    if (DuplicateHandle(GetCurrentProcess(), info.hProcess, GetCurrentProcess(), &copy, 0, FALSE,
+                        DUPLICATE_SAME_ACCESS)) {
+        std::lock_guard<std::mutex> lock(startedLock);
+        started.emplace_back(copy);
+    }
     process.handle_ = info.hProcess;
     process.id_ = info.dwProcessId;
     return process;
@@ -108,42 +87,96 @@ void Process::Kill() {
         TerminateProcess(handle_, 1);
         WaitForSingleObject(handle_, 5000);
     }
-    CloseHandle(handle_);
-    handle_ = nullptr;
+    CloseHandle(std::exchange(handle_, nullptr));
 }
 
-void EndStartedProcesses() { started.EndRunning(); }
+void EndStartedProcesses() {
+    std::lock_guard<std::mutex> lock(startedLock);
+    for (const UniqueHandle& process : started) {
+        if (WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process.get(), 1);
+    }
+}
 
-int KillProcessesNamed(const std::string& exeName) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    int killed = 0;
+std::map<DWORD, std::string> ProgramNames() {
+    std::map<DWORD, std::string> names;
+    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (lstrcmpiA(entry.szExeFile, exeName.c_str()) != 0) continue;
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-            if (TerminateProcess(process, 1)) {
-                WaitForSingleObject(process, 5000);
-                ++killed;
-            }
-            CloseHandle(process);
+    for (BOOL more = snapshot && Process32First(snapshot.get(), &entry); more;
+         more = Process32Next(snapshot.get(), &entry)) {
+        names[entry.th32ProcessID] = entry.szExeFile;
+    }
+    return names;
+}
+
+int KillProcessesNamed(const std::string& exeName) {
+    int killed = 0;
+    for (const auto& [id, name] : ProgramNames()) {
+        if (lstrcmpiA(name.c_str(), exeName.c_str()) != 0) continue;
+        UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+        if (process && TerminateProcess(process.get(), 1)) {
+            WaitForSingleObject(process.get(), 5000);
+            ++killed;
         }
     }
-    CloseHandle(snapshot);
     return killed;
 }
 
 ScopedEnvironment::ScopedEnvironment(const std::string& name, const std::string& value) : name_(name) {
-    char old[32767];
-    DWORD n = GetEnvironmentVariableA(name.c_str(), old, sizeof old);
-    hadOld_ = n > 0 && n < sizeof old;
-    if (hadOld_) old_.assign(old, n);
+    std::string old(32767, '\0');
+    const DWORD n = GetEnvironmentVariableA(name.c_str(), old.data(), static_cast<DWORD>(old.size()));
+    hadOld_ = n > 0 && n < old.size();
+    if (hadOld_) old_ = old.substr(0, n);
     SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
 ScopedEnvironment::~ScopedEnvironment() {
     SetEnvironmentVariableA(name_.c_str(), hadOld_ ? old_.c_str() : nullptr);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, const std::string& what) {
+    NoteStep("waiting up to " + std::to_string(timeoutMs) + " ms for " + what);
+    // The condition is asked once more after the time is up.
+    for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(15)) {
+        const bool last = GetTickCount64() >= deadline;
+        if (condition()) {
+            NoteStep("done waiting for " + what);
+            return true;
+        }
+        if (last) break;
+    }
+    NoteStep("gave up waiting for " + what);
+    ADD_FAILURE() << "timed out after " << timeoutMs << " ms waiting for " << what;
+    return false;
+}
+
+void Pause(DWORD ms) { Sleep(ms); }
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> WaitForLines(const std::string& path, size_t count, DWORD timeoutMs) {
+    std::vector<std::string> lines;
+    WaitUntil([&] { return (lines = ReadLines(path)).size() >= count; }, timeoutMs,
+              std::to_string(count) + " lines in " + path);
+    return lines;
+}
+
+std::string TempFilePath(const std::string& stem) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(GetTickCount64()) + ".log";
+    DeleteFileA(path.c_str());
+    return path;
 }
 
 }  // namespace driver

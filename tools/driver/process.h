@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 namespace driver {
 
+// An environment variable of this process, or fallback when it is not set.
+std::string EnvironmentOr(const char* name, const std::string& fallback);
 // The full path of a file in the build's bin/ folder (RAVLEN_BIN_DIR).
 std::string BinPath(const std::string& file);
 
@@ -43,6 +46,8 @@ private:
 // last act of a test program that ran out of time.
 void EndStartedProcesses();
 
+// The running programs' file names, by process id.
+std::map<DWORD, std::string> ProgramNames();
 // Ends every process whose program file is named exeName (for example
 // "Ravlen.exe"), as a test's start from a clean slate; returns how many.
 int KillProcessesNamed(const std::string& exeName);

@@ -1,5 +1,7 @@
 #include "registry_view.h"
 
+#include "log_pixels.h"
+
 #include <cstring>
 #include <sstream>
 
@@ -16,12 +18,16 @@ RegistryValue DwordValue(DWORD number) {
     std::memcpy(value.data.data(), &number, sizeof number);
     return value;
 }
+
 namespace {
 
 class Key {
 public:
-    Key(HKEY root, const std::string& path, REGSAM access) {
-        if (RegOpenKeyExA(root, path.c_str(), 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
+    Key(HKEY root, const std::string& path, REGSAM access, bool create = false) {
+        const LSTATUS status = create
+                                   ? RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, access, nullptr, &key_, nullptr)
+                                   : RegOpenKeyExA(root, path.c_str(), 0, access, &key_);
+        if (status != ERROR_SUCCESS) key_ = nullptr;
     }
     ~Key() { if (key_) RegCloseKey(key_); }
     Key(const Key&) = delete;
@@ -44,7 +50,8 @@ void Collect(HKEY key, const std::string& prefix, RegistrySnapshot& out) {
         DWORD nameLength = static_cast<DWORD>(name.size());
         DWORD dataLength = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        if (RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &dataLength) != ERROR_SUCCESS) {
+        if (RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &dataLength) !=
+            ERROR_SUCCESS) {
             break;
         }
         out[prefix + name.data()] = RegistryValue{type, std::vector<BYTE>(data.begin(), data.begin() + dataLength)};
@@ -53,14 +60,12 @@ void Collect(HKEY key, const std::string& prefix, RegistrySnapshot& out) {
         DWORD nameLength = static_cast<DWORD>(name.size());
         if (RegEnumKeyExA(key, i, name.data(), &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
         const std::string child = prefix + name.data() + "\\";
-        HKEY childKey = nullptr;
-        if (RegOpenKeyExA(key, name.data(), 0, KEY_READ, &childKey) == ERROR_SUCCESS) {
-            // A key with no values still shows in the snapshot, so that an added
-            // empty key is a difference too.
-            out[child] = RegistryValue{};
-            Collect(childKey, child, out);
-            RegCloseKey(childKey);
-        }
+        Key childKey(key, name.data(), KEY_READ);
+        if (!childKey.get()) continue;
+        // A key with no values still shows in the snapshot, so that an added
+        // empty key is a difference too.
+        out[child] = RegistryValue{};
+        Collect(childKey.get(), child, out);
     }
 }
 
@@ -84,11 +89,11 @@ std::string Describe(const RegistrySnapshot& snapshot) {
 std::optional<RegistryValue> ReadValue(HKEY root, const std::string& path, const std::string& name, REGSAM view) {
     Key key(root, path, KEY_READ | view);
     if (!key.get()) return std::nullopt;
-    DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-    RegistryValue value{type, std::vector<BYTE>(size)};
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, value.data.data(), &size) != ERROR_SUCCESS) {
+    RegistryValue value;
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) return {};
+    value.data.resize(size);
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, value.data.data(), &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     value.data.resize(size);
@@ -113,13 +118,9 @@ std::optional<std::string> ReadString(HKEY root, const std::string& path, const 
 
 bool WriteValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data,
                 DWORD size, REGSAM view) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE | view, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    bool ok = RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return ok;
+    Key key(root, path, KEY_WRITE | view, true);
+    return key.get() &&
+           RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
 }
 
 bool WriteNumber(HKEY root, const std::string& path, const std::string& name, DWORD value) {
@@ -137,11 +138,25 @@ bool KeyExists(HKEY root, const std::string& path, REGSAM view) {
 
 bool DeleteKey(HKEY root, const std::string& path, REGSAM view) {
     if (!KeyExists(root, path, view)) return true;
-    size_t slash = path.find_last_of('\\');
-    std::string parentPath = slash == std::string::npos ? std::string() : path.substr(0, slash);
-    std::string child = slash == std::string::npos ? path : path.substr(slash + 1);
-    Key parent(root, parentPath, KEY_ALL_ACCESS | view);
-    return parent.get() && RegDeleteTreeA(parent.get(), child.c_str()) == ERROR_SUCCESS;
+    const size_t slash = path.find_last_of('\\');
+    Key parent(root, slash == std::string::npos ? std::string() : path.substr(0, slash), KEY_ALL_ACCESS | view);
+    return parent.get() && RegDeleteTreeA(parent.get(), path.substr(slash + 1).c_str()) == ERROR_SUCCESS;
+}
+
+constexpr char kDesktop[] = "Control Panel\\Desktop";
+
+ScopedLogPixels::ScopedLogPixels(DWORD dpi) {
+    old_ = ReadNumber(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+    WriteNumber(HKEY_CURRENT_USER, kDesktop, "LogPixels", dpi);
+}
+
+ScopedLogPixels::~ScopedLogPixels() {
+    if (old_) {
+        WriteNumber(HKEY_CURRENT_USER, kDesktop, "LogPixels", *old_);
+        return;
+    }
+    Key key(HKEY_CURRENT_USER, kDesktop, KEY_SET_VALUE);
+    if (key.get()) RegDeleteValueA(key.get(), "LogPixels");
 }
 
 }  // namespace driver

@@ -1,70 +1,65 @@
 #include "shell_items.h"
 
+#include "window_query.h"
+
 #include <shlobj.h>
 
 #include <fstream>
 
 namespace driver {
+namespace {
+
+// A shell link object and its file interface, released when it goes.
+struct ShellLink {
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    ShellLink() {
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                       reinterpret_cast<void**>(&link)))) {
+            link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        }
+    }
+    ~ShellLink() {
+        if (file) file->Release();
+        if (link) link->Release();
+    }
+    ShellLink(const ShellLink&) = delete;
+    ShellLink& operator=(const ShellLink&) = delete;
+    bool Save(const std::string& path) const { return file && SUCCEEDED(file->Save(Wide(path).c_str(), TRUE)); }
+};
+
+// The path in the wide form that the file functions take at any length.
+std::wstring LongPath(const std::string& path) { return L"\\\\?\\" + Wide(path); }
+
+}  // namespace
 
 std::string SpecialFolderPath(int csidl) {
     char path[MAX_PATH] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, path, csidl, TRUE)) return {};
-    return path;
+    return SHGetSpecialFolderPathA(nullptr, path, csidl, TRUE) ? path : "";
 }
 
 bool MakeShellLink(const std::string& linkPath, const char* target, const char* arguments) {
-    bool ok = false;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->SetPath(target)) && SUCCEEDED(link->SetArguments(arguments)) &&
-            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            std::wstring wide(linkPath.begin(), linkPath.end());
-            ok = SUCCEEDED(file->Save(wide.c_str(), TRUE));
-            file->Release();
-        }
-        link->Release();
-    }
-    return ok;
+    ShellLink shell;
+    return shell.link && SUCCEEDED(shell.link->SetPath(target)) && SUCCEEDED(shell.link->SetArguments(arguments)) &&
+           shell.Save(linkPath);
 }
 
 std::string ShellLinkTarget(const std::string& linkPath) {
+    ShellLink shell;
     char target[MAX_PATH] = {};
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            std::wstring wide(linkPath.begin(), linkPath.end());
-            if (FAILED(file->Load(wide.c_str(), STGM_READ)) ||
-                FAILED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH))) {
-                target[0] = '\0';
-            }
-            file->Release();
-        }
-        link->Release();
+    if (!shell.file || FAILED(shell.file->Load(Wide(linkPath).c_str(), STGM_READ)) ||
+        FAILED(shell.link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH))) {
+        return {};
     }
     return target;
 }
 
 bool MakeShellLinkToFolder(const std::string& linkPath, int csidl) {
-    bool ok = false;
     LPITEMIDLIST folder = nullptr;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &folder)) &&
-        SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->SetIDList(folder)) &&
-            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            std::wstring wide(linkPath.begin(), linkPath.end());
-            ok = SUCCEEDED(file->Save(wide.c_str(), TRUE));
-            file->Release();
-        }
-    }
-    if (link) link->Release();
-    if (folder) CoTaskMemFree(folder);
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &folder))) return false;
+    ShellLink shell;
+    const bool ok = shell.link && SUCCEEDED(shell.link->SetIDList(folder)) && shell.Save(linkPath);
+    CoTaskMemFree(folder);
     return ok;
 }
 
@@ -73,18 +68,6 @@ bool MakeUrlShortcut(const std::string& path, const std::string& address) {
     file << "[InternetShortcut]\r\nURL=" << address << "\r\n";
     return static_cast<bool>(file);
 }
-
-namespace {
-
-// The path in the wide form that the file functions take at any length.
-std::wstring LongPath(const std::string& path) {
-    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-    wide.resize(wide.size() - 1);
-    return L"\\\\?\\" + wide;
-}
-
-}  // namespace
 
 bool MakeFile(const std::string& path, bool hidden) {
     HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -106,22 +89,19 @@ bool RemoveTree(const std::string& path) {
     const std::wstring wide = LongPath(path);
     WIN32_FIND_DATAW found = {};
     HANDLE search = FindFirstFileW((wide + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = wide + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                char narrow[4 * MAX_PATH] = {};
-                WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
-                RemoveTree(path + "\\" + narrow);
-            } else {
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            char narrow[4 * MAX_PATH] = {};
+            WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+            RemoveTree(path + "\\" + narrow);
+        } else {
+            SetFileAttributesW((wide + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW((wide + L"\\" + name).c_str());
+        }
     }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
     return RemoveDirectoryW(wide.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
            GetLastError() == ERROR_PATH_NOT_FOUND;
 }

@@ -1,21 +1,83 @@
+// The test guard, and what it and the tests leave for a person to see why a
+// test failed: the step it was at, the other programs' windows, screenshots.
 #include "test_guard.h"
 
 #include "png_capture.h"
 #include "process.h"
-#include "screenshot.h"
 #include "test_step.h"
 #include "unique_handle.h"
-#include "window_dump.h"
+#include "wait.h"
+#include "window_query.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
+#include <map>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace driver {
 namespace {
+
+// Read by the watchdog's thread while the test's thread writes it.
+std::mutex stepLock;
+std::string step = "starting";
+
+constexpr size_t kMaxLines = 300;
+
+// GetWindowText of another process's window returns the text the system
+// keeps for it, without sending that process a message.
+std::string Line(HWND window) {
+    char className[128] = {};
+    char text[256] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, text, sizeof text);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    std::ostringstream line;
+    line << "id " << GetDlgCtrlID(window) << " \"" << className << "\" \"" << text << "\" (" << rect.left << ","
+         << rect.top << ")-(" << rect.right << "," << rect.bottom << ")" << (IsWindowVisible(window) ? "" : " hidden")
+         << (IsWindowEnabled(window) ? "" : " disabled");
+    return line.str();
+}
+
+BOOL CALLBACK Collect(HWND window, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+// Every top-level window of another process (with its program's name), and
+// the controls of the visible ones. Reads no text by messages, so a hung
+// program cannot stop it.
+std::string DescribeOtherWindows() {
+    const std::map<DWORD, std::string> programs = ProgramNames();
+    std::vector<HWND> topLevel;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&topLevel));
+    std::vector<std::string> lines;
+    for (HWND window : topLevel) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        const auto program = programs.find(process);
+        const std::string name = program == programs.end() ? "?" : program->second;
+        // Wine's own desktop and service windows say nothing about the test.
+        if (process == GetCurrentProcessId() || lstrcmpiA(name.c_str(), "explorer.exe") == 0 ||
+            lstrcmpiA(name.c_str(), "services.exe") == 0) {
+            continue;
+        }
+        lines.push_back("  " + name + " (process " + std::to_string(process) + "): " + Line(window));
+        std::vector<HWND> children;
+        if (IsWindowVisible(window)) EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&children));
+        for (HWND child : children) lines.push_back("      " + Line(child));
+    }
+    std::string text = lines.empty() ? "  (no windows of other programs)\n" : "";
+    for (size_t i = 0; i < lines.size() && i < kMaxLines; ++i) text += lines[i] + "\n";
+    if (lines.size() > kMaxLines) text += "  ... " + std::to_string(lines.size() - kMaxLines) + " more\n";
+    return text;
+}
 
 std::string TestName(const ::testing::TestInfo& test) {
     return std::string(test.test_suite_name()) + "." + test.name();
@@ -24,10 +86,7 @@ std::string TestName(const ::testing::TestInfo& test) {
 // Screenshot file names may not hold the characters of parameterised names.
 std::string FileName(std::string name) {
     for (char& c : name) {
-        if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
-            c == '|') {
-            c = '_';
-        }
+        if (std::strchr("/\\:*?\"<>|", c)) c = '_';
     }
     return name;
 }
@@ -120,6 +179,28 @@ private:
 };
 
 }  // namespace
+
+void NoteStep(const std::string& text) {
+    std::lock_guard<std::mutex> lock(stepLock);
+    step = text;
+}
+
+std::string CurrentStep() {
+    std::lock_guard<std::mutex> lock(stepLock);
+    return step;
+}
+
+std::string ScreenshotPath(const std::string& name) {
+    return EnvironmentOr("RAVLEN_SCREENSHOT_DIR", ".") + "\\" + name + ".png";
+}
+
+bool SaveScreenshot(const std::string& name, HWND window) {
+    if (window) WaitUntilPainted(window, kWaitMs);
+    std::string error;
+    if (CaptureToPng(ScreenshotPath(name), window, &error)) return true;
+    ADD_FAILURE() << "screenshot " << name << ": " << error;
+    return false;
+}
 
 void InstallTestGuard(DWORD testLimitMs, DWORD runLimitMs) {
     // The listener list owns the guard; it lives as long as the program.

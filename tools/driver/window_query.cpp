@@ -1,44 +1,73 @@
+// Another program's windows, read and worked as a person does: what they show,
+// combo boxes, tree views, and input through the system's queue.
 #include "window_query.h"
 
 #include "paint_state.h"
+#include "tree_view.h"
+#include "unique_handle.h"
 #include "wait.h"
 
+#include <cstring>
+#include <optional>
 #include <sstream>
 
 namespace driver {
 namespace {
 
-struct Search {
-    const WindowQuery* query;
-    std::vector<HWND> found;
-};
+// A message marshalled to another process; the time limit keeps a hung
+// target from hanging the test. Returns failed when it gets no answer.
+template <bool Wide = false>
+LRESULT Ask(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0, LRESULT failed = 0) {
+    DWORD_PTR answer = 0;
+    const auto send = Wide ? SendMessageTimeoutW : SendMessageTimeoutA;
+    return send(window, msg, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer) ? static_cast<LRESULT>(answer) : failed;
+}
+
+// A window's text through WM_GETTEXT (or a combo item's through CB_GETLBTEXT).
+template <class Char>
+std::basic_string<Char> TextOf(HWND window, UINT lengthMsg = WM_GETTEXTLENGTH, UINT textMsg = WM_GETTEXT,
+                               WPARAM item = 0) {
+    constexpr bool wide = sizeof(Char) == 2;
+    const LRESULT length = Ask<wide>(window, lengthMsg, item, 0, -1);
+    if (length < 0 || length > 65536) return {};
+    std::basic_string<Char> text(static_cast<size_t>(length) + 1, Char());
+    const LRESULT copied = Ask<wide>(window, textMsg, textMsg == WM_GETTEXT ? text.size() : item,
+                                     reinterpret_cast<LPARAM>(text.data()), -1);
+    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied < length ? copied : length));
+    return text;
+}
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    const WindowQuery& q = *search->query;
-    if (!q.className.empty() && ClassName(window) != q.className) return TRUE;
-    if (!q.caption.empty() && Text(window) != q.caption) return TRUE;
-    if (q.processId) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (pid != q.processId) return TRUE;
+    auto* search = reinterpret_cast<std::pair<const WindowQuery*, std::vector<HWND>>*>(param);
+    const WindowQuery& q = *search->first;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if ((q.className.empty() || ClassName(window) == q.className) && (q.caption.empty() || Text(window) == q.caption) &&
+        (!q.processId || pid == q.processId)) {
+        search->second.push_back(window);
     }
-    search->found.push_back(window);
     return TRUE;
 }
 
-struct ControlSearch {
-    int id;
-    HWND found;
-};
+INPUT KeyInput(WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
 
-BOOL CALLBACK FindById(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<ControlSearch*>(param);
-    if (GetDlgCtrlID(window) == search->id) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+INPUT MouseInput(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Give the target's thread a moment to take the input off its queue.
+    Sleep(30);
 }
 
 }  // namespace
@@ -53,9 +82,9 @@ std::string WindowQuery::Describe() const {
 }
 
 std::vector<HWND> TopLevelWindows(const WindowQuery& query) {
-    Search search{&query, {}};
+    std::pair<const WindowQuery*, std::vector<HWND>> search{&query, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.second;
 }
 
 HWND WaitForWindow(const WindowQuery& query, DWORD timeoutMs) {
@@ -74,38 +103,14 @@ bool WaitForNoWindow(const WindowQuery& query, DWORD timeoutMs) {
     return WaitUntil([&] { return TopLevelWindows(query).empty(); }, timeoutMs, "no " + query.Describe());
 }
 
-HWND FindControl(HWND parent, int id) {
-    // EnumChildWindows walks all descendants, parents before their children.
-    ControlSearch search{id, nullptr};
-    EnumChildWindows(parent, FindById, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND WaitForControl(HWND parent, int id, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = FindControl(parent, id)) != nullptr; }, timeoutMs,
-              "a control with id " + std::to_string(id));
-    return found;
-}
-
 std::string ClassName(HWND window) {
     char name[256] = {};
     int n = GetClassNameA(window, name, sizeof name);
     return std::string(name, n > 0 ? n : 0);
 }
 
-std::string ShownText(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                             5000, &copied)) {
-        return {};
-    }
-    text.resize(copied < length ? copied : length);
-    return Utf8(text);
-}
+std::string Text(HWND window) { return TextOf<char>(window); }
+std::string ShownText(HWND window) { return Utf8(TextOf<wchar_t>(window)); }
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return {};
@@ -116,29 +121,17 @@ std::string Utf8(const std::wstring& text) {
     return utf8;
 }
 
-std::string Text(HWND window) {
-    // WM_GETTEXT is marshalled across processes; the time limit keeps a hung
-    // target from hanging the test.
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                             5000, &copied)) {
-        return {};
-    }
-    text.resize(copied < length ? copied : length);
-    return text;
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
+    return wide;
 }
 
 bool IsVisible(HWND window) { return IsWindowVisible(window) != FALSE; }
 bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
-
-int CheckState(HWND window) {
-    DWORD_PTR state = 0;
-    SendMessageTimeoutA(window, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
-    return static_cast<int>(state);
-}
+int CheckState(HWND window) { return static_cast<int>(Ask(window, BM_GETCHECK)); }
+HWND Owner(HWND window) { return GetWindow(window, GW_OWNER); }
 
 RECT RectIn(HWND window, HWND parent) {
     RECT rect = {};
@@ -147,26 +140,146 @@ RECT RectIn(HWND window, HWND parent) {
     return rect;
 }
 
-HWND Owner(HWND window) { return GetWindow(window, GW_OWNER); }
-
-namespace {
-
 // A sent message is answered only from the message loop, so once it returns
 // the paint that emptied the update region has finished too.
-bool RoundTrip(HWND window) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) != 0;
-}
-
-}  // namespace
-
 bool WaitUntilPainted(HWND window, DWORD timeoutMs) {
-    return WaitUntil([&] { return RoundTrip(window) && !PaintPending(window) && RoundTrip(window); }, timeoutMs,
+    const auto roundTrip = [&] { return Ask(window, WM_NULL, 0, 0, -1) != -1; };
+    return WaitUntil([&] { return roundTrip() && !PaintPending(window) && roundTrip(); }, timeoutMs,
                      "window " + ClassName(window) + " \"" + Text(window) + "\" to finish painting");
 }
 
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
-
 void Close(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+int ComboSelection(HWND combo) { return static_cast<int>(Ask(combo, CB_GETCURSEL, 0, 0, CB_ERR)); }
+int ComboCount(HWND combo) { return static_cast<int>(Ask(combo, CB_GETCOUNT, 0, 0, CB_ERR)); }
+
+// Read as Unicode: Wine hands the ANSI form of this message back to another
+// process in UTF-16.
+std::string ComboItemText(HWND combo, int index) {
+    return Utf8(TextOf<wchar_t>(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<WPARAM>(index)));
+}
+
+bool ChooseComboItem(HWND combo, int index) {
+    ClickAt(combo, CentreOf(combo));
+    PressKeys({VK_ESCAPE, VK_HOME});
+    for (int i = 0; i < index; ++i) PressKeys({VK_DOWN});
+    return WaitUntil([&] { return ComboSelection(combo) == index; }, kWaitMs,
+                     "the combo to show item " + std::to_string(index));
+}
+
+void MoveCursorTo(HWND window, POINT client) {
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    // A zero move makes the system deliver WM_MOUSEMOVE and WM_SETCURSOR at the new place.
+    Send({MouseInput(MOUSEEVENTF_MOVE)});
+}
+
+void ClickAt(HWND window, POINT client) {
+    MoveCursorTo(window, client);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    return {(rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2};
+}
+
+void Activate(HWND window) {
+    SetForegroundWindow(window);
+    Sleep(30);
+}
+
+void PressKeys(std::initializer_list<WORD> virtualKeys) {
+    for (WORD vk : virtualKeys) Send({KeyInput(vk, false), KeyInput(vk, true)});
+}
+
+void PressChord(std::initializer_list<WORD> modifiers, WORD key) {
+    std::vector<INPUT> inputs;
+    for (WORD vk : modifiers) inputs.push_back(KeyInput(vk, false));
+    inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(key, true));
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) inputs.push_back(KeyInput(*it, true));
+    Send(inputs);
+}
+
+namespace {
+
+// An item and room for its text, in the tree's process: one block serves a
+// whole search, as under Wine each allocation in another process is carried
+// out by that process's own threads.
+struct ItemBlock {
+    TVITEMA item;
+    char text[MAX_PATH];
+};
+
+class RemoteBlock {
+public:
+    RemoteBlock(HWND tree, SIZE_T size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(tree, &processId);
+        process_ =
+            UniqueHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+        if (process_)
+            address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBlock() {
+        if (address_) VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+    void* get() const { return address_; }
+    // Writes what, asks the tree msg about it, and reads it back.
+    template <class T>
+    bool Exchange(HWND tree, UINT msg, WPARAM wParam, T& what) {
+        return address_ && WriteProcessMemory(process_.get(), address_, &what, sizeof what, nullptr) &&
+               Ask(tree, msg, wParam, reinterpret_cast<LPARAM>(address_)) &&
+               ReadProcessMemory(process_.get(), address_, &what, sizeof what, nullptr);
+    }
+
+private:
+    UniqueHandle process_;
+    void* address_ = nullptr;
+};
+
+std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item) {
+    RemoteBlock remote(tree, sizeof(RECT));
+    // The message takes the item in the rectangle it fills.
+    RECT rect = {};
+    static_assert(sizeof(HTREEITEM) <= sizeof(RECT));
+    std::memcpy(&rect, &item, sizeof item);
+    if (!remote.Exchange(tree, TVM_GETITEMRECT, TRUE, rect)) return std::nullopt;
+    return rect;
+}
+
+}  // namespace
+
+HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
+    RemoteBlock remote(tree, sizeof(ItemBlock));
+    const UINT first = parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD;
+    auto item = reinterpret_cast<HTREEITEM>(Ask(tree, TVM_GETNEXTITEM, first, reinterpret_cast<LPARAM>(parent)));
+    for (; item && remote.get();
+         item = reinterpret_cast<HTREEITEM>(Ask(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+        ItemBlock block = {};
+        block.item.mask = TVIF_TEXT;
+        block.item.hItem = item;
+        block.item.pszText = static_cast<ItemBlock*>(remote.get())->text;
+        block.item.cchTextMax = MAX_PATH;
+        if (!remote.Exchange(tree, TVM_GETITEMA, 0, block)) continue;
+        block.text[MAX_PATH - 1] = '\0';
+        if (text == block.text) return item;
+    }
+    return nullptr;
+}
+
+bool ClickTreeItem(HWND tree, HTREEITEM item) {
+    Ask(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    const std::optional<RECT> rect = TreeItemRect(tree, item);
+    if (!rect) return false;
+    ClickAt(tree, {(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2});
+    return true;
+}
 
 }  // namespace driver

@@ -2,8 +2,6 @@
 
 #include <psapi.h>
 
-#include <vector>
-
 namespace {
 
 constexpr DWORD kExecutable = PAGE_EXECUTE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
@@ -53,19 +51,14 @@ int RedirectImports(HMODULE module, const void* original, const void* replacemen
     return leading;
 }
 
-int RedirectImportsEverywhere(const void* original, const void* replacement, HMODULE skip) {
+std::vector<HMODULE> ProcessModules() {
     std::vector<HMODULE> modules(256);
     DWORD needed = 0;
-    for (;;) {
-        const DWORD bytes = static_cast<DWORD>(modules.size() * sizeof(HMODULE));
-        if (!EnumProcessModules(GetCurrentProcess(), modules.data(), bytes, &needed)) return 0;
-        if (needed <= bytes) break;
+    while (EnumProcessModules(GetCurrentProcess(), modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
+                              &needed)) {
+        const bool all = needed <= modules.size() * sizeof(HMODULE);
         modules.resize(needed / sizeof(HMODULE));
+        if (all) return modules;
     }
-    modules.resize(needed / sizeof(HMODULE));
-    int leading = 0;
-    for (HMODULE module : modules) {
-        if (module != skip) leading += RedirectImports(module, original, replacement);
-    }
-    return leading;
+    return {};
 }

@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include <vector>
+
 // Points every import slot of module that holds original at replacement, and
 // returns how many of its slots lead to replacement afterwards (including those
 // redirected before). Slots are matched by address, so an import is found
 // whatever name the module gave the exporting library.
 int RedirectImports(HMODULE module, const void* original, const void* replacement);
 
-// RedirectImports for every module loaded in this process except skip.
-int RedirectImportsEverywhere(const void* original, const void* replacement, HMODULE skip);
+// Every module loaded in this process.
+std::vector<HMODULE> ProcessModules();

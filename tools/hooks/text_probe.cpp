@@ -1,8 +1,7 @@
-// The text probe exports of RavlenFrameProbe.dll: the shown page's static and
-// button texts measured with the fonts they are drawn in, and whether a text's
-// characters come out as glyphs or as the missing-glyph box.
-#include "probe_page.h"
-#include "text_probe_state.h"
+// The probe's text exports: the shown page's static and button texts measured
+// with the fonts they are drawn in, and whether a text's characters come out
+// as glyphs or as the missing-glyph box.
+#include "probe.h"
 
 #include <cstring>
 #include <optional>
@@ -74,12 +73,6 @@ BOOL CALLBACK CollectText(HWND window, LPARAM param) {
     return TRUE;
 }
 
-std::wstring WindowText(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void CopyUtf8(const std::wstring& text, char* out, int size) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out, size - 1,
                                       nullptr, nullptr);
@@ -131,7 +124,7 @@ UINT TextRoom(HWND control, text_probe::Kind kind, HDC dc, RECT& room) {
 // statics are shorter than the body font's cell on Windows too. A whole line
 // out of sight, or a line wider than the room, is text a user cannot read.
 bool Fits(HWND control, text_probe::Kind kind, text_probe::Misfit& misfit) {
-    const std::wstring text = WindowText(control);
+    const std::wstring text = probe::WindowText(control);
     ControlDc dc(control);
     RECT room = {};
     const UINT format = TextRoom(control, kind, dc.get(), room);
@@ -214,18 +207,17 @@ private:
 }  // namespace
 
 extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID) {
-    probe_page::SectionView<text_probe::Section> view(text_probe::kSectionName, text_probe::kMagic);
-    text_probe::Section* section = view.get();
-    HWND page = probe_page::ShownPage();
-    if (!section || !page) return 0;
+    frame_probe::Block& block = probe::Answers();
+    HWND page = probe::ShownPage();
+    if (!page) return 0;
     std::vector<Measured> controls;
     EnumChildWindows(page, CollectText, reinterpret_cast<LPARAM>(&controls));
-    section->misfitCount = 0;
+    block.misfitCount = 0;
     for (const Measured& measured : controls) {
         text_probe::Misfit misfit;
         if (Fits(measured.control, measured.kind, misfit)) continue;
-        if (section->misfitCount < text_probe::kMaxMisfits) section->misfits[section->misfitCount] = misfit;
-        ++section->misfitCount;
+        if (block.misfitCount < text_probe::kMaxMisfits) block.misfits[block.misfitCount] = misfit;
+        ++block.misfitCount;
     }
     return static_cast<DWORD>(controls.size());
 }
@@ -234,14 +226,10 @@ extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID) {
 // linking the control's own drawing goes through, and compared with the
 // missing-glyph box (a character no font has).
 extern "C" __declspec(dllexport) DWORD WINAPI ShownPageGlyphs(LPVOID controlId) {
-    probe_page::SectionView<text_probe::Section> view(text_probe::kSectionName, text_probe::kMagic);
-    text_probe::Section* section = view.get();
-    HWND page = probe_page::ShownPage();
-    if (!section || !page) return 0;
-    HWND control = GetDlgItem(page, static_cast<int>(reinterpret_cast<INT_PTR>(controlId)));
+    HWND page = probe::ShownPage();
+    HWND control = page ? GetDlgItem(page, static_cast<int>(reinterpret_cast<INT_PTR>(controlId))) : nullptr;
     if (!control) return 0;
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = probe::WindowText(control);
     DWORD_PTR font = 0;
     SendMessageTimeoutA(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
 
@@ -265,6 +253,6 @@ extern "C" __declspec(dllexport) DWORD WINAPI ShownPageGlyphs(LPVOID controlId) 
         }
     }
     ReleaseDC(nullptr, screen);
-    section->glyphs = glyphs;
+    probe::Answers().glyphs = glyphs;
     return 1;
 }
