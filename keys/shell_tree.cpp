@@ -163,8 +163,7 @@ void CShellTreeCtrl::FindIcons(ShellItemData& data) {
 
 bool CShellTreeCtrl::LayingOut(const NMTVDISPINFOA& info) const {
     const auto* data = reinterpret_cast<const ShellItemData*>(info.item.lParam);
-    return m_layoutFolder && data->parentFolder.get() == m_layoutFolder &&
-           info.item.hItem != GetSelectedItem();
+    return m_layoutFolder && data->parentFolder.get() == m_layoutFolder && info.item.hItem != m_layoutSelection;
 }
 
 void CShellTreeCtrl::OnGetDispInfo(NMHDR* notify) {
@@ -232,6 +231,7 @@ void CShellTreeCtrl::OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result)
     const ShellItemData* first = ItemData(*this, GetNextItem(item, TVGN_CHILD));
     if (m_openingDepth > 0 && (notify->action & (TVE_EXPAND | TVE_COLLAPSE)) == TVE_EXPAND && first) {
         m_layoutFolder = first->parentFolder.get();
+        m_layoutSelection = GetSelectedItem();
     }
 }
 

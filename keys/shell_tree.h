@@ -76,9 +76,11 @@ private:
     // Every item's data, released together when the tree is refilled or goes.
     std::vector<ShellItemData*> m_items;
     IconIndexCache m_icons;
-    // The folder of the level the tree is laying out after opening it, and how
-    // deep the tree is in the messages that open levels. Outside those the
+    // The folder of the level the tree is laying out after opening it, the
+    // selected item then (named in any case: the choice shows its name), and
+    // how deep the tree is in the messages that open levels. Outside those the
     // level is never taken as being laid out.
     IShellFolder* m_layoutFolder = nullptr;
+    HTREEITEM m_layoutSelection = nullptr;
     int m_openingDepth = 0;
 };
