@@ -228,7 +228,8 @@ void CShellTreeCtrl::OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result)
     }
     if (!filled) SortChildren(item);
     // The tree lays out the level it opens before it draws any of it.
-    const ShellItemData* first = ItemData(*this, GetNextItem(item, TVGN_CHILD));
+    const HTREEITEM firstChild = GetNextItem(item, TVGN_CHILD);
+    const ShellItemData* first = firstChild ? ItemData(*this, firstChild) : nullptr;
     if (m_openingDepth > 0 && (notify->action & (TVE_EXPAND | TVE_COLLAPSE)) == TVE_EXPAND && first) {
         m_layoutFolder = first->parentFolder.get();
         m_layoutSelection = GetSelectedItem();
