@@ -242,6 +242,11 @@ BOOL CPPageCustomizeKeys::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result
         case TVN_ITEMEXPANDINGW:
             tree->OnItemExpanding(notify, result);
             return TRUE;
+        case TVN_ITEMEXPANDEDA:
+        case TVN_ITEMEXPANDEDW:
+            tree->OnItemExpanded();
+            *result = 0;
+            return TRUE;
         case TVN_SELCHANGEDA:
         case TVN_SELCHANGEDW:
             OnChooseItem(*tree, notify, result);

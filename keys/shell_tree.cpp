@@ -88,11 +88,16 @@ void CShellTreeCtrl::FillTree(int csidl) {
 }
 
 void CShellTreeCtrl::FillSorted(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent) {
-    // Held off, the tree lays itself out once for the level instead of once per item.
-    SendMessage(WM_SETREDRAW, FALSE, 0);
+    // The top level is shown as it fills: with redrawing held off the tree
+    // lays it out once instead of once per item. A folder's level is filled
+    // while the folder is closed, where an item costs the tree no layout; and
+    // redrawing turned back on makes some trees measure the name of every
+    // item of every open level, thousands of names asked of the shell.
+    const bool topLevel = parent == TVI_ROOT;
+    if (topLevel) SendMessage(WM_SETREDRAW, FALSE, 0);
     FillChildren(folder, folderList, parent);
     SortChildren(parent);
-    SendMessage(WM_SETREDRAW, TRUE, 0);
+    if (topLevel) SendMessage(WM_SETREDRAW, TRUE, 0);
 }
 
 void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent) {
@@ -102,7 +107,6 @@ void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList
     if (folder->EnumObjects(GetParent(), SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, items.put()) != S_OK || !items) {
         return;
     }
-    HTREEITEM after = TVI_FIRST;
     LPITEMIDLIST id = nullptr;
     while (items->Next(1, &id, nullptr) == S_OK) {
         // The identifier is freed on every way out of this turn.
@@ -144,8 +148,10 @@ void CShellTreeCtrl::FillChildren(IShellFolder* folder, LPCITEMIDLIST folderList
             item.stateMask = TVIS_OVERLAYMASK;
         }
         insert.hParent = parent;
-        insert.hInsertAfter = after;
-        if (HTREEITEM inserted = InsertItem(insert)) after = inserted;
+        // In the shell's listing order, sorted below. Naming the item before
+        // has some trees look it up among all their items.
+        insert.hInsertAfter = TVI_LAST;
+        InsertItem(insert);
     }
 }
 
@@ -155,9 +161,15 @@ void CShellTreeCtrl::FindIcons(ShellItemData& data) {
     data.iconsKnown = true;
 }
 
+bool CShellTreeCtrl::LayingOut(const NMTVDISPINFOA& info) const {
+    const auto* data = reinterpret_cast<const ShellItemData*>(info.item.lParam);
+    return m_layoutFolder && data->parentFolder.get() == m_layoutFolder && info.item.hItem != m_layoutSelection;
+}
+
 void CShellTreeCtrl::OnGetDispInfo(NMHDR* notify) {
     // The two forms differ only in the text's width; the fields read first lie alike.
-    auto& item = reinterpret_cast<NMTVDISPINFOA*>(notify)->item;
+    auto& info = *reinterpret_cast<NMTVDISPINFOA*>(notify);
+    auto& item = info.item;
     auto* data = reinterpret_cast<ShellItemData*>(item.lParam);
     if (!data || !data->parentFolder || !data->relativeId) return;
     if (item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)) {
@@ -165,9 +177,13 @@ void CShellTreeCtrl::OnGetDispInfo(NMHDR* notify) {
         item.iImage = data->image;
         item.iSelectedImage = data->openImage;
     }
+    // A tree that measures a whole level as it opens it gets no names from
+    // the shell then, and none kept: it asks again for each item it draws,
+    // so only the rows shown are named.
+    const bool layingOut = LayingOut(info);
     if ((item.mask & TVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
         char name[MAX_PATH] = {};
-        GetDisplayName(data->parentFolder.get(), data->relativeId, SHGDN_NORMAL, name);
+        if (!layingOut) GetDisplayName(data->parentFolder.get(), data->relativeId, SHGDN_NORMAL, name);
         if (notify->code == TVN_GETDISPINFOW) {
             auto* wide = reinterpret_cast<NMTVDISPINFOW*>(notify)->item.pszText;
             if (!::MultiByteToWideChar(CP_ACP, 0, name, -1, wide, item.cchTextMax)) wide[0] = L'\0';
@@ -176,7 +192,7 @@ void CShellTreeCtrl::OnGetDispInfo(NMHDR* notify) {
             ::lstrcpynA(item.pszText, name, item.cchTextMax);
         }
     }
-    item.mask |= TVIF_DI_SETITEM;
+    if (!layingOut) item.mask |= TVIF_DI_SETITEM;
 }
 
 void CShellTreeCtrl::SortChildren(HTREEITEM parent) const {
@@ -200,16 +216,76 @@ void CShellTreeCtrl::OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result)
     ShellItemData* data = ItemData(*this, item);
     if (!data || !data->parentFolder || !data->relativeId) return;
     // The tree sets the mark itself once this expansion is done.
+    bool filled = false;
     if (!Loaded(item)) {
         ComPtr<IShellFolder> folder;
         if (SUCCEEDED(data->parentFolder->BindToObject(data->relativeId, nullptr, IID_IShellFolder,
                                                        folder.put_void())) &&
             folder) {
             FillSorted(folder.get(), data->absoluteId, item);
-            return;
+            filled = true;
         }
     }
-    SortChildren(item);
+    if (!filled) SortChildren(item);
+    // The tree lays out the level it opens before it draws any of it.
+    const HTREEITEM firstChild = GetNextItem(item, TVGN_CHILD);
+    const ShellItemData* first = firstChild ? ItemData(*this, firstChild) : nullptr;
+    if (m_openingDepth > 0 && (notify->action & (TVE_EXPAND | TVE_COLLAPSE)) == TVE_EXPAND && first) {
+        m_layoutFolder = first->parentFolder.get();
+        m_layoutSelection = GetSelectedItem();
+    }
+}
+
+void CShellTreeCtrl::OnItemExpanded() { m_layoutFolder = nullptr; }
+
+void CShellTreeCtrl::NameNow(HTREEITEM item) const {
+    if (!item) return;
+    char name[MAX_PATH] = {};
+    TVITEMA query = {};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = name;
+    query.cchTextMax = MAX_PATH;
+    GetItem(query);
+}
+
+bool CShellTreeCtrl::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case TVM_GETITEMRECT:
+        // The item is named in the rectangle's place; its text's width is asked.
+        if (wParam && lParam) NameNow(*reinterpret_cast<const HTREEITEM*>(lParam));
+        return false;
+    case TVM_HITTEST:
+        if (lParam) {
+            TVHITTESTINFO hit = {};
+            hit.pt = reinterpret_cast<const TVHITTESTINFO*>(lParam)->pt;
+            NameNow(reinterpret_cast<HTREEITEM>(DefWindowProc(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
+        }
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: {
+        // A click can come before the paint that names a row the tree just
+        // showed: whether it falls on the label is measured from the name.
+        TVHITTESTINFO hit = {};
+        hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        NameNow(reinterpret_cast<HTREEITEM>(DefWindowProc(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
+        if (msg == WM_RBUTTONDOWN) return false;
+        break;
+    }
+    case TVM_EXPAND:
+    case TVM_ENSUREVISIBLE:
+    case TVM_SELECTITEM:
+    case WM_KEYDOWN:
+        break;
+    default:
+        return false;
+    }
+    // These may open a level; the level's laying out ends with them at the latest.
+    ++m_openingDepth;
+    result = DefWindowProc(msg, wParam, lParam);
+    if (--m_openingDepth == 0) m_layoutFolder = nullptr;
+    return true;
 }
 
 BOOL CShellTreeCtrl::ResolveSelection(const NMTREEVIEWA*, LRESULT* result, std::string& displayName,

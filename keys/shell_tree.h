@@ -39,6 +39,8 @@ public:
     void OnGetDispInfo(NMHDR* notify);
     // TVN_ITEMEXPANDING: loads the item's children the first time.
     void OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result);
+    // TVN_ITEMEXPANDED: the opened level is laid out; its names are given again.
+    void OnItemExpanded();
     // TVN_SELCHANGED: turns the selection into the selected key's pending
     // choice; fills the display name for the label and the chosen command.
     // TRUE when a display name was produced.
@@ -49,14 +51,24 @@ public:
     // are a choice only in the tree of the desktop (0).
     int m_rootFolder = -1;
 
+protected:
+    // Brackets the tree's own handling of the messages that open levels, and
+    // names an item before the tree measures it for a point or a rectangle.
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 private:
     // A folder of the files tree as the pending choice: its path, or its
     // identifier list when it has none. False when it yields no command.
     bool ResolveFolder(const ShellItemData& data, ULONG attributes, KeyAssignment* key, std::string& chosenCommand);
     void SortChildren(HTREEITEM parent) const;
-    // Fills and sorts a level with the tree's redrawing held off.
+    // Fills and sorts a level; the top level with the tree's redrawing held off.
     void FillSorted(IShellFolder* folder, LPCITEMIDLIST folderList, HTREEITEM parent);
     void FindIcons(ShellItemData& data);
+    // Whether a name asked for now is only measured for a level being laid out.
+    bool LayingOut(const NMTVDISPINFOA& info) const;
+    // Has the tree ask for the item's name now if it holds none yet, so that
+    // its width is measured from the name.
+    void NameNow(HTREEITEM item) const;
     void ReleaseItems();
     // Whether the item's children were loaded (TVIS_EXPANDEDONCE).
     bool Loaded(HTREEITEM item) const;
@@ -64,4 +76,11 @@ private:
     // Every item's data, released together when the tree is refilled or goes.
     std::vector<ShellItemData*> m_items;
     IconIndexCache m_icons;
+    // The folder of the level the tree is laying out after opening it, the
+    // selected item then (named in any case: the choice shows its name), and
+    // how deep the tree is in the messages that open levels. Outside those the
+    // level is never taken as being laid out.
+    IShellFolder* m_layoutFolder = nullptr;
+    HTREEITEM m_layoutSelection = nullptr;
+    int m_openingDepth = 0;
 };
