@@ -1,5 +1,6 @@
 // The shell trees over folders the test fills in the prefix's Start menu: links,
 // shortcuts, subfolders, a hidden file and items that name nothing.
+#include "gdi.h"
 #include "id_list.h"
 #include "resource.h"
 #include "resource_reader.h"
@@ -45,6 +46,7 @@ public:
     std::string displayName_, chosenCommand_;
     BOOL named_ = FALSE;
     int resolved_ = 0;
+    int namesKept_ = 0;  // names the tree was given to keep
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -54,7 +56,12 @@ private:
         LRESULT result = 1;
         switch (notify->hdr.code) {
         case TVN_GETDISPINFOA:
-        case TVN_GETDISPINFOW: self->tree_.OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam)); return 0;
+        case TVN_GETDISPINFOW: {
+            self->tree_.OnGetDispInfo(reinterpret_cast<NMHDR*>(lParam));
+            const UINT mask = reinterpret_cast<const NMTVDISPINFOA*>(lParam)->item.mask;
+            if ((mask & TVIF_TEXT) && (mask & TVIF_DI_SETITEM)) ++self->namesKept_;
+            return 0;
+        }
         case TVN_ITEMEXPANDINGA:
         case TVN_ITEMEXPANDINGW: self->tree_.OnItemExpanding(notify, &result); return result;
         case TVN_SELCHANGEDA:
@@ -339,6 +346,35 @@ TEST_F(ShellTreeTest, EachItemNamesOnlyWhatItChooses) {
     Select(host, rows[1].item);
     EXPECT_EQ(host.displayName_, "Site");
     EXPECT_EQ(state_.keys[2].pendingCommand[0], 0);
+}
+
+TEST_F(ShellTreeTest, ALargeLevelOpensNamingOnlyWhatIsShown) {
+    const std::string menu = Own(CSIDL_COMMON_STARTMENU);
+    constexpr int kFiles = 60;
+    for (int i = 0; i < kFiles; ++i) ASSERT_TRUE(driver::MakeFile(menu + "\\file " + std::to_string(100 + i) + ".txt"));
+
+    TreeHost host;
+    host.tree_.FillTree(CSIDL_COMMON_STARTMENU);
+    HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
+    ASSERT_TRUE(own);
+    const int before = host.namesKept_;
+    ASSERT_TRUE(host.tree_.SendMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(own)));
+    EXPECT_LT(host.namesKept_ - before, kFiles / 2) << "opening the level names only rows the tree draws";
+
+    const std::vector<HTREEITEM> files = Children(host.tree_, own);
+    ASSERT_EQ(files.size(), static_cast<size_t>(kFiles));
+    // A row not drawn yet is measured from its name: a click on it lands on its label.
+    RECT label = {};
+    HTREEITEM last = files.back();
+    std::memcpy(&label, &last, sizeof last);  // the item goes in where the rectangle comes back
+    ASSERT_TRUE(host.tree_.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label)));
+    const std::string name = ItemText(host.tree_, files.back());
+    EXPECT_EQ(name.rfind("file 159", 0), 0u) << name;
+    CClientDC dc(host.tree_.m_hWnd);
+    CSelectObject font(dc.get(), reinterpret_cast<HFONT>(host.tree_.SendMessage(WM_GETFONT)));
+    SIZE text = {};
+    GetTextExtentPoint32A(dc.get(), name.c_str(), static_cast<int>(name.size()), &text);
+    EXPECT_GE(label.right - label.left, text.cx) << "the label is as wide as the name";
 }
 
 TEST(IdLists, SizesAndJoins) {
