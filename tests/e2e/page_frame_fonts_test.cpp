@@ -1,6 +1,8 @@
-// The Frame fonts each control of the shown page is given, and the colours its
-// frame texts show on screen, in both contrast modes; high contrast is switched
-// while a page is shown, and the sheet then re-activates it.
+// The one high-contrast walk: the frame fonts each control of the shown page is
+// given, the colours its frame texts show on screen, and the background
+// picture (left out in high contrast), in both modes. Wine cannot switch high
+// contrast, so a hook in the wizard answers its query; the mode is switched
+// while a page is shown, and the sheet then re-activates that page.
 #include "resource_reader.h"
 #include "screen_pixels.h"
 #include "wizard_fixture.h"
@@ -70,6 +72,13 @@ protected:
         if (page == 0) ExpectFont(IDC_WELCOME_HEADING, {sizes.heading, FW_BOLD, 17, false, face_}, "heading");
         ExpectFont(kBodyControl[page], {sizes.text, FW_NORMAL, 0, false, face_}, "body control");
         ExpectFrameColours(page);
+        // The title stands on the picture's dark band, or on the system's colours.
+        const double dark = ShareOfPixels(Control(IDC_TITLE), IsDark);
+        if (sizes.text == kLarge.text) {
+            EXPECT_LT(dark, 0.02) << "the picture is painted in high contrast";
+        } else {
+            EXPECT_GT(dark, 0.5) << "the title does not stand on the picture's dark band";
+        }
     }
 
     // The texts as drawn: a white title, the Welcome page's blue heading, and
@@ -98,17 +107,26 @@ protected:
     std::string face_ = DialogFace();
 };
 
-TEST_F(FrameFontTest, EveryPageTakesTheFontsOfTheModeItIsShownIn) {
+TEST_F(FrameFontTest, EveryPageTakesTheFontsAndPictureOfTheModeItIsShownIn) {
     ASSERT_FALSE(face_.empty()) << "cannot read the dialog font of Ravlen.exe's Welcome template";
     ASSERT_TRUE(StartHighContrastWizard());
     ExpectFrameFonts(0, kNormal);
 
-    // Switched on while the Welcome page is shown: the page is re-activated.
-    ASSERT_TRUE(SetHighContrast(true));
-    ExpectFrameFonts(0, kLarge);
-    for (int page = 1; page < wizard::kPageCount; ++page) {
+    // The Customize Keys page shows the extra Finish button when it is
+    // activated: a settings change re-activates the page only when it
+    // switches the mode.
+    ASSERT_TRUE(ShowPage(3));
+    const std::pair<bool, bool> changes[] = {{false, false}, {true, true}, {true, false}};  // mode, re-activated
+    for (const auto& [on, reactivated] : changes) {
+        ShowWindow(Button(IDC_EXTRA_FINISH), SW_HIDE);
+        ASSERT_TRUE(SetHighContrast(on));
+        EXPECT_EQ(driver::IsVisible(Button(IDC_EXTRA_FINISH)), reactivated) << "high contrast " << on;
+        EXPECT_EQ(PageIndex(), 3);
+    }
+    for (int page = 0; page < wizard::kPageCount; ++page) {
         ASSERT_TRUE(ShowPage(page));
         ExpectFrameFonts(page, kLarge);
+        driver::SaveScreenshot("frame-hc-page-" + std::to_string(page), sheet_);
     }
 
     // And off again on the last page, then every page on the way back.

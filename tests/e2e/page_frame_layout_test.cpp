@@ -1,10 +1,12 @@
 // Dialog unit scaling: whatever the system font, every control of a page lands
 // on the pixels the template gives it at the reference base units (6 pixels
 // for 4 horizontal and 13 for 8 vertical dialog units), where the pictures
-// were drawn to meet it.
+// were drawn to meet it, and the sheet's buttons keep their distances.
 #include "log_pixels.h"
 #include "resource_reader.h"
 #include "wizard_fixture.h"
+
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <map>
@@ -13,6 +15,7 @@
 namespace {
 
 constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+constexpr int kPictureWidth = 719;  // the sheet is as wide as its pictures
 
 // Where the template puts a control at the reference base units. The dialog
 // manager maps position and size each on its own (rounding to the nearest
@@ -42,32 +45,33 @@ protected:
         WizardTest::TearDown();
     }
 
-    // Every control of every page against its reference rectangle. A control
-    // moved by the pass is placed with integer division after the system
-    // rounded it at its own units, so it may miss the reference by one pixel
-    // where those two roundings fall differently; `slack` allows that.
-    void ExpectReferenceLayout(int slack) {
+    // Every control of every page against its reference rectangle; each
+    // picture's pixel width, by page and id. A control moved by the pass is
+    // placed with integer division after the system rounded it at its own
+    // units, so it may miss the reference by one pixel where those two
+    // roundings fall differently; `slack` allows that. A picture is as wide
+    // (and high) as its bitmap; a combo box's height is its drop-down's.
+    std::map<std::pair<int, int>, int> ExpectReferenceLayout(int slack) {
+        std::map<std::pair<int, int>, int> pictureWidths;
         for (int page = 0; page < wizard::kPageCount; ++page) {
-            ASSERT_TRUE(ShowPage(page));
+            EXPECT_TRUE(ShowPage(page));
             HWND shown = ShownPage();
             const auto dialog = driver::LoadDialogTemplate(module_, static_cast<WORD>(wizard::kTemplates[page]), kEnglish);
-            ASSERT_TRUE(dialog) << "template " << wizard::kTemplates[page];
+            if (!dialog) ADD_FAILURE() << "template " << wizard::kTemplates[page];
             int checked = 0;
-            for (const driver::DialogItem& item : dialog->items) {
-                if (item.id <= 0 || item.id == 0xFFFF) continue;
-                HWND control = GetDlgItem(shown, item.id);
+            for (const driver::DialogItem& item : dialog ? dialog->items : std::vector<driver::DialogItem>{}) {
+                HWND control = item.id <= 0 || item.id == 0xFFFF ? nullptr : GetDlgItem(shown, item.id);
                 if (!control) continue;  // replaced at run time
                 const RECT want = ReferenceRect(item);
                 const RECT got = driver::RectIn(control, shown);
-                const std::string what = "page " + std::to_string(page) + " control " + std::to_string(item.id) +
-                                         " (" + item.className + ")";
+                const std::string what = "page " + std::to_string(page) + " control " + std::to_string(item.id);
                 EXPECT_LE(std::abs(got.left - want.left), slack) << what << " left";
                 EXPECT_LE(std::abs(got.top - want.top), slack) << what << " top";
-                // A picture is as wide (and high) as its bitmap.
-                if (!IsPicture(item)) {
+                if (IsPicture(item)) {
+                    pictureWidths[{page, item.id}] = got.right - got.left;
+                } else {
                     EXPECT_LE(std::abs((got.right - got.left) - (want.right - want.left)), slack) << what << " width";
                 }
-                // A combo box's height is its drop-down's, which the pass keeps.
                 if (!IsPicture(item) && lstrcmpiA(item.className.c_str(), "ComboBox") != 0) {
                     EXPECT_LE(std::abs((got.bottom - got.top) - (want.bottom - want.top)), slack) << what << " height";
                 }
@@ -75,27 +79,39 @@ protected:
             }
             EXPECT_GT(checked, 8) << "page " << page << ": too few controls to tell";
         }
+        return pictureWidths;
     }
 
-    // Each picture's pixel width, by page and id: the pass keeps it.
-    std::map<std::pair<int, int>, int> PictureWidths() {
-        std::map<std::pair<int, int>, int> sizes;
-        for (int page = 0; page < wizard::kPageCount; ++page) {
-            if (!ShowPage(page)) return sizes;
-            HWND shown = ShownPage();
-            const auto dialog = driver::LoadDialogTemplate(module_, static_cast<WORD>(wizard::kTemplates[page]), kEnglish);
-            if (!dialog) continue;
-            for (const driver::DialogItem& item : dialog->items) {
-                HWND control = item.id > 0 ? GetDlgItem(shown, item.id) : nullptr;
-                if (!control) continue;
-                const RECT rect = driver::RectIn(control, shown);
-                if (IsPicture(item)) sizes[{page, item.id}] = rect.right - rect.left;
-            }
+    // The sheet's button row against the picture width; Next's width. The
+    // sheet's own buttons are not pinned to the reference units, only their
+    // distances: their widths show that the system font changed.
+    int ExpectButtonLayout() {
+        auto width = [](const RECT& rect) { return rect.right - rect.left; };
+        RECT sheet = {};
+        GetWindowRect(sheet_, &sheet);
+        EXPECT_EQ(width(sheet), kPictureWidth);
+        const RECT cancel = driver::RectIn(Button(IDCANCEL), sheet_);
+        const RECT next = driver::RectIn(Button(wizard::kNext), sheet_);
+        const RECT finish = driver::RectIn(Button(wizard::kFinish), sheet_);
+        const RECT back = driver::RectIn(Button(wizard::kBack), sheet_);
+        const RECT extra = driver::RectIn(Button(IDC_EXTRA_FINISH), sheet_);
+        EXPECT_EQ(cancel.left, kPictureWidth - width(cancel) - 13);
+        EXPECT_EQ(next.left, cancel.left - 2 * width(next) - 15);
+        EXPECT_EQ(finish.left, next.left);
+        EXPECT_EQ(back.left, next.left - width(back) - 3);
+        EXPECT_EQ(extra.left, cancel.left - width(finish) - 3);
+        EXPECT_EQ(extra.right, cancel.left - 3);
+        EXPECT_EQ(extra.top, finish.top);
+        EXPECT_EQ(extra.bottom, finish.bottom);
+        EXPECT_EQ(next.top, cancel.top);
+        EXPECT_EQ(back.top, cancel.top);
+        // Help sits at the left edge of the sheet's tab control.
+        HWND tab = reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_GETTABCONTROL, 0, 0));
+        if (tab) {
+            EXPECT_EQ(driver::RectIn(Button(IDHELP), sheet_).left, driver::RectIn(tab, sheet_).left);
         }
-        return sizes;
+        return width(next);
     }
-
-    int NextWidth() { return driver::RectIn(Button(wizard::kNext), sheet_).right - driver::RectIn(Button(wizard::kNext), sheet_).left; }
 
     HMODULE module_ = nullptr;
 };
@@ -103,9 +119,8 @@ protected:
 TEST_F(FrameLayoutTest, ControlsKeepTheReferencePixelsWhateverTheSystemFont) {
     // At the reference units the pass moves nothing.
     ASSERT_TRUE(StartWizard());
-    ExpectReferenceLayout(0);
-    const auto referenceWidths = PictureWidths();
-    const int referenceNext = NextWidth();
+    const int referenceNext = ExpectButtonLayout();
+    const auto referenceWidths = ExpectReferenceLayout(0);
     wizard_.Kill();
     ASSERT_TRUE(wizard_.WaitForExit(driver::kWaitMs, "the wizard to end"));
 
@@ -113,10 +128,9 @@ TEST_F(FrameLayoutTest, ControlsKeepTheReferencePixelsWhateverTheSystemFont) {
         SCOPED_TRACE(std::to_string(dpi) + " dpi");
         driver::ScopedLogPixels logPixels(dpi);
         ASSERT_TRUE(StartWizard());
-        // The sheet's own buttons are not pinned: they show that the font changed.
-        EXPECT_NE(NextWidth(), referenceNext) << "the system font did not change; nothing is tested";
-        ExpectReferenceLayout(1);
-        EXPECT_EQ(PictureWidths(), referenceWidths) << "a picture's width changed";
+        driver::SaveScreenshot("wizard-" + std::to_string(dpi) + "dpi", sheet_);
+        EXPECT_NE(ExpectButtonLayout(), referenceNext) << "the system font did not change; nothing is tested";
+        EXPECT_EQ(ExpectReferenceLayout(1), referenceWidths) << "a picture's width changed";
         wizard_.Kill();
         ASSERT_TRUE(wizard_.WaitForExit(driver::kWaitMs, "the wizard to end"));
     }
