@@ -46,6 +46,9 @@ TEST_F(WizardTest, CloseEndsIt) {
     driver::Process daemon = driver::Process::Start(driver::BinPath("DormexDaemon.exe"));
     HWND window = driver::WaitForWindow(DaemonWindow(), driver::kWaitMs);
     ASSERT_NE(window, nullptr);
+    // Closed once it is running: its window comes before its tray icon, whose
+    // set-up can keep a busy machine's daemon from its messages for a while.
+    ASSERT_EQ(driver::WaitForLines(logPath_, 1, driver::kWaitMs), Lines{"start"});
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(daemon.WaitForExit(driver::kWaitMs, "the daemon to end after WM_CLOSE"));
     EXPECT_EQ(daemon.ExitCode(), 0u);
