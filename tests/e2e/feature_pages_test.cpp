@@ -3,72 +3,62 @@
 // when they are left forward, and what Finish writes.
 #include "wizard_fixture.h"
 
-#include <cstring>
-
 using namespace wizard;
 
-namespace {
+using driver::DwordValue;
 
-driver::RegistryValue Number(DWORD value) {
-    driver::RegistryValue number{REG_DWORD, std::vector<BYTE>(sizeof value)};
-    std::memcpy(number.data.data(), &value, sizeof value);
-    return number;
-}
-
-}  // namespace
+class FeaturePagesTest : public WizardTest {
+protected:
+    // The radio checked and the picture shown, the other ones not.
+    bool Shows(int radio, int otherRadio, int picture, int otherPicture) const {
+        return Checked(radio) && !Checked(otherRadio) && Shown(picture) && !Shown(otherPicture);
+    }
+    bool NoneChecked(int radio, int otherRadio) const { return !Checked(radio) && !Checked(otherRadio); }
+};
 
 // A stored switch of neither 0 nor 1 checks no radio. Left through the strip
 // without a click, such a page decides nothing: the Summary shows the stored
 // value, no label is printed, and Finish keeps what is stored.
-TEST_F(WizardTest, ValuesOutsideTheSetWaitForARadioOrAreKept) {
+TEST_F(FeaturePagesTest, ValuesOutsideTheSetWaitForARadioOrAreKept) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 2));
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 2));
     ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 2));
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(Next());
-    EXPECT_FALSE(Checked(IDC_INAV_ENABLE));
-    EXPECT_FALSE(Checked(IDC_INAV_DISABLE));
+    EXPECT_TRUE(NoneChecked(IDC_INAV_ENABLE, IDC_INAV_DISABLE));
     EXPECT_TRUE(WaitForOffered("Back"));
     driver::Pause(300);
     EXPECT_EQ(Offered(), "Back") << "Next is offered before a radio is clicked";
 
     Click(IDC_INAV_DISABLE);
     EXPECT_TRUE(WaitForOffered("Back Next"));
-    EXPECT_TRUE(Shown(IDC_INAV_PICTURE_OFF));
-    EXPECT_FALSE(Shown(IDC_INAV_PICTURE_ON));
+    EXPECT_TRUE(Shows(IDC_INAV_DISABLE, IDC_INAV_ENABLE, IDC_INAV_PICTURE_OFF, IDC_INAV_PICTURE_ON));
     Click(IDC_INAV_ENABLE);
-    EXPECT_TRUE(Shown(IDC_INAV_PICTURE_ON));
-    EXPECT_FALSE(Shown(IDC_INAV_PICTURE_OFF));
+    EXPECT_TRUE(Shows(IDC_INAV_ENABLE, IDC_INAV_DISABLE, IDC_INAV_PICTURE_ON, IDC_INAV_PICTURE_OFF));
     Click(IDC_INAV_DISABLE);
     ASSERT_TRUE(Press(wizard::kNext, 2));
-    EXPECT_FALSE(Checked(IDC_LUMORA_ENABLE));
-    EXPECT_FALSE(Checked(IDC_LUMORA_DISABLE));
+    EXPECT_TRUE(NoneChecked(IDC_LUMORA_ENABLE, IDC_LUMORA_DISABLE));
     ASSERT_TRUE(Jump(kToPrintLabel));
-    EXPECT_FALSE(Checked(IDC_PRINT_YES));
-    EXPECT_FALSE(Checked(IDC_PRINT_NO));
+    EXPECT_TRUE(NoneChecked(IDC_PRINT_YES, IDC_PRINT_NO));
     EXPECT_TRUE(WaitForOffered("Back"));
     ASSERT_TRUE(Jump(kToSummary));
     EXPECT_EQ(PrintDialog(), nullptr) << "a label printed that nobody asked for";
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_LUMORA)), "enable") << "the stored 2";
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "yes") << "the stored 2";
     ASSERT_TRUE(FinishWithMouse());
-    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(0));
-    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), Number(2));
-    EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), Number(2));
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), DwordValue(0));
+    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), DwordValue(2));
+    EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), DwordValue(2));
 }
 
-TEST_F(WizardTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {
+TEST_F(FeaturePagesTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(Next());
     // No value stored: the keys are on.
-    EXPECT_TRUE(Checked(IDC_INAV_ENABLE));
-    EXPECT_TRUE(Shown(IDC_INAV_PICTURE_ON));
-    EXPECT_FALSE(Shown(IDC_INAV_PICTURE_OFF));
+    EXPECT_TRUE(Shows(IDC_INAV_ENABLE, IDC_INAV_DISABLE, IDC_INAV_PICTURE_ON, IDC_INAV_PICTURE_OFF));
     EXPECT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Next());
-    EXPECT_TRUE(Checked(IDC_LUMORA_ENABLE));
-    EXPECT_TRUE(Shown(IDC_LUMORA_PICTURE_ON));
-    EXPECT_FALSE(Shown(IDC_LUMORA_PICTURE_OFF));
+    EXPECT_TRUE(Shows(IDC_LUMORA_ENABLE, IDC_LUMORA_DISABLE, IDC_LUMORA_PICTURE_ON, IDC_LUMORA_PICTURE_OFF));
     EXPECT_TRUE(WaitForOffered("Back Next"));
 
     ASSERT_TRUE(Press(wizard::kBack, 1));
@@ -78,18 +68,16 @@ TEST_F(WizardTest, ARadioChangedBeforeBackKeepsTheChoiceMadeBefore) {
     ASSERT_TRUE(Jump(kToSummary));
     ASSERT_TRUE(FinishWithMouse());
     // Only leaving forward takes the radio: Back kept the choice made with Next.
-    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(1));
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), DwordValue(1));
 }
 
-TEST_F(WizardTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
+TEST_F(FeaturePagesTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(probe_.CountSounds());
     ASSERT_TRUE(Next());
     ASSERT_TRUE(Next());
-    EXPECT_TRUE(Checked(IDC_LUMORA_DISABLE));
-    EXPECT_TRUE(Shown(IDC_LUMORA_PICTURE_OFF));
-    EXPECT_FALSE(Shown(IDC_LUMORA_PICTURE_ON));
+    EXPECT_TRUE(Shows(IDC_LUMORA_DISABLE, IDC_LUMORA_ENABLE, IDC_LUMORA_PICTURE_OFF, IDC_LUMORA_PICTURE_ON));
     EXPECT_TRUE(WaitForOffered("Back Finish"));
 
     for (int label = 0; label < wizard::kLabelCount; ++label) {
@@ -116,24 +104,21 @@ TEST_F(WizardTest, LumoraKeysOffOfferFinishAndAnInertStrip) {
     // The page read its value at the start; Finish writes the page's own flag over what is stored now.
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 7));
     ASSERT_TRUE(FinishWithMouse());
-    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), Number(0));
-    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(1)) << "the Save pass skipped the other pages";
+    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), DwordValue(0));
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), DwordValue(1)) << "the Save pass skipped the other pages";
     EXPECT_FALSE(ProfileValue("Buttons", "PrintEnable")) << "a page never shown wrote its value";
     EXPECT_FALSE(ProfileValue("Buttons", "OSDEnable")) << "a page never shown wrote its value";
 }
 
-TEST_F(WizardTest, BackFromPrintLabelSkipsCustomizeKeysOnlyWithTheLumoraKeysOff) {
+TEST_F(FeaturePagesTest, BackFromPrintLabelSkipsCustomizeKeysOnlyWithTheLumoraKeysOff) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
     ASSERT_TRUE(StartProbedWizard());
     // Lumora choice -1: the Lumora Keys page was never left forward.
     ASSERT_TRUE(Jump(kToPrintLabel));
     // Nothing stored for printing: do not print, black on white checked but disabled.
-    EXPECT_TRUE(Checked(IDC_PRINT_NO));
-    EXPECT_TRUE(Checked(IDC_PRINT_BLACK_ON_WHITE));
-    EXPECT_FALSE(Checked(IDC_PRINT_WHITE_ON_BLACK));
+    EXPECT_TRUE(Shows(IDC_PRINT_NO, IDC_PRINT_YES, IDC_PRINT_PICTURE_2, IDC_PRINT_PICTURE_1));
+    EXPECT_TRUE(Checked(IDC_PRINT_BLACK_ON_WHITE) && !Checked(IDC_PRINT_WHITE_ON_BLACK));
     for (int id : {IDC_PRINT_WHITE_ON_BLACK, IDC_PRINT_BLACK_ON_WHITE, IDC_PRINT_COLOUR_TEXT}) EXPECT_FALSE(Enabled(id)) << id;
-    EXPECT_TRUE(Shown(IDC_PRINT_PICTURE_2));
-    EXPECT_FALSE(Shown(IDC_PRINT_PICTURE_1));
     EXPECT_TRUE(WaitForOffered("Back Next"));
     ASSERT_TRUE(Press(wizard::kBack, 3));
 
@@ -155,7 +140,7 @@ TEST_F(WizardTest, BackFromPrintLabelSkipsCustomizeKeysOnlyWithTheLumoraKeysOff)
     ASSERT_TRUE(Press(wizard::kBack, 3));
 }
 
-TEST_F(WizardTest, StripJumpsPublishEachPagesChoice) {
+TEST_F(FeaturePagesTest, StripJumpsPublishEachPagesChoice) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
     ASSERT_TRUE(StartProbedWizard());
     ASSERT_TRUE(Next());
@@ -166,11 +151,9 @@ TEST_F(WizardTest, StripJumpsPublishEachPagesChoice) {
     ASSERT_TRUE(Press(wizard::kBack, 3));
     ASSERT_TRUE(Jump(kToPrintLabel));
 
-    EXPECT_TRUE(Checked(IDC_PRINT_YES));
+    EXPECT_TRUE(Shows(IDC_PRINT_YES, IDC_PRINT_NO, IDC_PRINT_PICTURE_1, IDC_PRINT_PICTURE_2));
     EXPECT_TRUE(Checked(IDC_PRINT_BLACK_ON_WHITE)) << "the style's default";
     for (int id : {IDC_PRINT_WHITE_ON_BLACK, IDC_PRINT_BLACK_ON_WHITE, IDC_PRINT_COLOUR_TEXT}) EXPECT_TRUE(Enabled(id)) << id;
-    EXPECT_TRUE(Shown(IDC_PRINT_PICTURE_1));
-    EXPECT_FALSE(Shown(IDC_PRINT_PICTURE_2));
     EXPECT_TRUE(WaitForOffered("Back Next"));
     Click(IDC_PRINT_NO);
     EXPECT_FALSE(Enabled(IDC_PRINT_BLACK_ON_WHITE));
@@ -179,8 +162,8 @@ TEST_F(WizardTest, StripJumpsPublishEachPagesChoice) {
     EXPECT_EQ(PrintDialog(), nullptr) << "declining the label still printed";
     ASSERT_TRUE(FinishWithMouse());
 
-    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), Number(0));
-    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), Number(1));
-    EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), Number(0));
-    EXPECT_EQ(ProfileValue("Buttons", "PrintSubRadioBtns"), Number(1));
+    EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), DwordValue(0));
+    EXPECT_EQ(ProfileValue("Buttons", "LumoraEnable"), DwordValue(1));
+    EXPECT_EQ(ProfileValue("Buttons", "PrintEnable"), DwordValue(0));
+    EXPECT_EQ(ProfileValue("Buttons", "PrintSubRadioBtns"), DwordValue(1));
 }

@@ -1,6 +1,7 @@
-// The printed label, from the PDF the printer writes: where the strip, its
-// fold line and the instruction picture land on the paper, in which colours,
-// and whether a job is made at all.
+// The label printed through the wizard, from the PDF the printer writes:
+// where the strip, its fold line, the names and the instruction picture land
+// against the printer's own mapping, in which colours, and whether a job is
+// made at all.
 #include "built_program.h"
 #include "printed_label.h"
 #include "wizard_fixture.h"
@@ -10,25 +11,19 @@
 #include <iostream>
 
 using namespace wizard;
+using label_test::FirstWhere;
 using label_test::Mapping;
 using label_test::Page;
 
 namespace {
 
 constexpr double kStripToleranceMm = 0.3;
-// The picture's own pixels are 0.35 mm on A4; its edges may land one device pixel either way.
-constexpr double kPictureToleranceMm = 0.4;
+// Key k's name box on the strip, in the printer's 0.1 mm units.
+constexpr int BoxLeft(int k) { return 160 + 250 * k; }
+constexpr int BoxRight(int k) { return 395 + 255 * k; }
+constexpr int kBoxTop = -60;
+constexpr int kBoxBottom = -134;
 constexpr DWORD kPrintWaitMs = 30000;
-
-// The first point from (x, y) stepping by (dx, dy) mm, n steps, where dark is
-// what is sought; the point's position along the step, or NaN.
-double FirstWhere(const Page& page, double x, double y, double dx, double dy, int steps, bool dark) {
-    for (int i = 0; i < steps; ++i) {
-        const double px = x + i * dx, py = y + i * dy;
-        if (page.Dark(px, py) == dark) return dx != 0 ? px : py;
-    }
-    return std::nan("");
-}
 
 // The strip's edges and fold line as printed, in mm on the paper.
 struct StripEdges {
@@ -72,61 +67,6 @@ StripEdges MeasureStrip(const Page& page, const Mapping& map, int style) {
     return edges;
 }
 
-// Where the solid black card of the picture's first step lands (its pixels
-// 106 to 374 across, 136 to 166 down), found within the card's white frame.
-struct CardEdges {
-    double left, right, top, bottom;
-};
-
-CardEdges MeasureCard(const Page& page, const Mapping& map, double scale) {
-    const double step = page.PixelMm();
-    auto pictureX = [&](double px) { return map.X(std::trunc(582 * scale) * px / 582); };
-    auto pictureY = [&](double py) { return map.Y(-50 - std::trunc(732 * scale) * py / 732); };
-    const double row = pictureY(138.5);
-    const int across = static_cast<int>((pictureX(300) - pictureX(95)) / step);
-    const double column = pictureX(108.5);
-    const int down = static_cast<int>((pictureY(172) - pictureY(128)) / step);
-    CardEdges card = {};
-    card.left = FirstWhere(page, pictureX(95), row, step, 0, across, true);
-    card.right = FirstWhere(page, pictureX(385), row, -step, 0, across, true) + step;
-    card.top = FirstWhere(page, column, pictureY(128), 0, step, down, true);
-    card.bottom = FirstWhere(page, column, pictureY(172), 0, -step, down, true) + step;
-    return card;
-}
-
-// The picture's scale in logical units per picture pixel, as the page's printable area asks.
-double PictureScale(const Mapping& map) {
-    const int width = 10 * map.horzSize, height = 10 * map.vertSize;
-    return 732 * width < 582 * height ? width / 582.0 : height / 732.0;
-}
-
-void ExpectCard(const Page& page, const Mapping& map, const std::string& what) {
-    SCOPED_TRACE(what);
-    const double scale = PictureScale(map);
-    const CardEdges card = MeasureCard(page, map, scale);
-    const double w = std::trunc(582 * scale), h = std::trunc(732 * scale);
-    EXPECT_NEAR(card.left, map.X(w * 106 / 582), kPictureToleranceMm);
-    EXPECT_NEAR(card.right, map.X(w * 374 / 582), kPictureToleranceMm);
-    EXPECT_NEAR(card.top, map.Y(-50 - h * 136 / 732), kPictureToleranceMm);
-    EXPECT_NEAR(card.bottom, map.Y(-50 - h * 166 / 732), kPictureToleranceMm);
-    std::cout << what << ": picture card edges off by " << card.left - map.X(w * 106 / 582) << ", "
-              << card.right - map.X(w * 374 / 582) << " mm across, " << card.top - map.Y(-50 - h * 136 / 732) << ", "
-              << card.bottom - map.Y(-50 - h * 166 / 732) << " mm down\n";
-}
-
-// An information context of the default printer, for its own mapping.
-Mapping PrinterMapping(const DEVMODEA* mode = nullptr) {
-    const std::string printer = label_test::DefaultPrinter();
-    HDC dc = CreateDCA(nullptr, printer.c_str(), nullptr, mode);
-    if (!dc) {
-        ADD_FAILURE() << "no device context for the default printer \"" << printer << "\"";
-        return {};
-    }
-    const Mapping mapping = label_test::MappingOf(dc);
-    DeleteDC(dc);
-    return mapping;
-}
-
 // The width in mm of text printed on the default printer in MM_LOMETRIC with the font.
 double PrintedWidth(const LOGFONTA& font, const std::string& text) {
     HDC dc = CreateDCA(nullptr, label_test::DefaultPrinter().c_str(), nullptr, nullptr);
@@ -151,32 +91,48 @@ protected:
         WizardTest::SetUp();
         ASSERT_FALSE(label_test::DefaultPrinter().empty()) << "no default printer: start the tests with tools/printer.sh";
     }
-    // Starts the wizard with printing chosen in a style and shows the Print Label page.
-    bool StartOnPrintLabel(int style) {
+    // Starts the wizard with printing chosen in a style and shows the Print
+    // Label page; by the Customize Keys page, which reads the key table, if asked.
+    bool StartOnPrintLabel(int style, bool readKeys = false) {
         return SetProfileNumber("Buttons", "PrintEnable", 1) && SetProfileNumber("Buttons", "PrintSubRadioBtns", style) &&
-               StartWizard() && Jump(kToPrintLabel);
+               StartWizard() && (!readKeys || Jump(kToCustomizeKeys)) && Jump(kToPrintLabel);
     }
 };
 
-TEST_F(LabelPrintTest, BothStylesPrintTheStripWhereThePrinterPutsIt) {
-    const Mapping map = PrinterMapping();
-    const char* names[] = {"label-white-on-black", "label-black-on-white"};
+// Style 0 prints a black strip with the key names in white, style 1 a white
+// strip, outlined, with blank boxes for keys without names (the key table is
+// read only on the Customize Keys page). The names print as typed ("&" is a
+// letter) in the page's label font: its dialog's font at 35 units.
+TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
+    const Mapping map = label_test::PrinterMapping();
+    const languages::BuiltProgram program;
+    const auto dialog = program ? program.Dialog(IDD_PRINT_LABEL, languages::kEnglish) : std::nullopt;
+    ASSERT_TRUE(dialog) << "the Print Label page's template";
+    LOGFONTA font = {};
+    font.lfHeight = 35;
+    font.lfWeight = dialog->weight;
+    font.lfItalic = dialog->italic;
+    font.lfCharSet = dialog->charset;
+    lstrcpynA(font.lfFaceName, dialog->typeface.c_str(), LF_FACESIZE);
+    const std::string names[] = {"R&D", "Browser", "Calendar appointments reminders birthdays holidays meetings deadlines",
+                                 "Music"};
+    for (int k = 0; k < 4; ++k) ASSERT_TRUE(SetProfileString("Buttons\\Aux" + std::to_string(k + 1), "DisplayName", names[k]));
+
+    const char* files[] = {"label-white-on-black", "label-black-on-white"};
     for (int style = 0; style < 2; ++style) {
-        SCOPED_TRACE(names[style]);
-        ASSERT_TRUE(StartOnPrintLabel(style));
+        SCOPED_TRACE(files[style]);
+        const bool withNames = style == 0;
+        ASSERT_TRUE(StartOnPrintLabel(style, withNames));
         ASSERT_TRUE(WaitForOffered("Back Next"));
         const FILETIME since = label_test::Now();
         ClickWithMouse(Button(wizard::kNext));
         ASSERT_TRUE(AnswerPrintDialog(IDOK));
-        const ULONGLONG confirmed = GetTickCount64();
-        ASSERT_TRUE(WaitForPage(5)) << "the wizard goes on after printing";
+        ASSERT_TRUE(WaitForPage(kOsdPage)) << "the wizard goes on after printing";
         const std::vector<std::string> pdfs = label_test::WaitForPdfs(since, 1, kPrintWaitMs);
         ASSERT_EQ(pdfs.size(), 1u);
-        std::cout << names[style] << ": PDF complete " << GetTickCount64() - confirmed
-                  << " ms after the print dialog was confirmed\n";
         wizard_.Kill();
 
-        const std::optional<Page> page = label_test::Render(pdfs[0], names[style]);
+        const std::optional<Page> page = label_test::Render(pdfs[0], files[style]);
         ASSERT_TRUE(page);
         const StripEdges strip = MeasureStrip(*page, map, style);
         EXPECT_NEAR(strip.left, map.X(119), kStripToleranceMm);
@@ -186,25 +142,56 @@ TEST_F(LabelPrintTest, BothStylesPrintTheStripWhereThePrinterPutsIt) {
         EXPECT_NEAR(strip.fold, map.Y(-157), kStripToleranceMm);
         EXPECT_GT(strip.foldInk, 0.3) << "no fold line across the strip";
         EXPECT_LT(strip.foldInk, 0.9) << "the fold line is not dashed";
-        std::cout << names[style] << ": strip edges off the printer's mapping by " << strip.left - map.X(119) << ", "
+        std::cout << files[style] << ": strip edges off the printer's mapping by " << strip.left - map.X(119) << ", "
                   << strip.right - map.X(1840) << " mm across, " << strip.top - map.Y(-19) << ", "
-                  << strip.bottom - map.Y(-295) << " mm down, fold line " << strip.fold - map.Y(-157)
-                  << " mm; off the nominal 11.9/184.0 mm across by " << strip.left - 11.9 << ", "
-                  << strip.right - 184.0 << " mm\n";
-
-        // Style 0 a black strip, style 1 a white one; with no key names the boxes stay blank.
+                  << strip.bottom - map.Y(-295) << " mm down, fold line " << strip.fold - map.Y(-157) << " mm\n";
         const bool fillDark = style == 0;
         EXPECT_EQ(page->Dark(map.X(1000), map.Y(-230)), fillDark) << "the strip's fill";
         EXPECT_EQ(page->Dark(map.X(1000), map.Y(-100)), fillDark) << "the strip's fill behind the boxes";
-        int ink = 0;
-        for (double x = map.X(160); x < map.X(1830); x += page->PixelMm()) {
-            for (double y = map.Y(-60); y < map.Y(-134); y += page->PixelMm()) ink += page->Dark(x, y) != fillDark;
-        }
-        EXPECT_EQ(ink, 0) << "the boxes of keys without names are not blank";
-        if (style == 1) {
+        label_test::ExpectCard(*page, map, std::string(files[style]) + " on the default paper");
+        if (!withNames) {
+            int ink = 0;
+            for (double x = map.X(BoxLeft(0)); x < map.X(1830); x += page->PixelMm()) {
+                for (double y = map.Y(kBoxTop); y < map.Y(kBoxBottom); y += page->PixelMm()) ink += page->Dark(x, y) != fillDark;
+            }
+            EXPECT_EQ(ink, 0) << "the boxes of keys without names are not blank";
             EXPECT_FALSE(page->Dark(map.X(119) + 0.5, map.Y(-230))) << "the white strip is only outlined";
+            continue;
         }
-        ExpectCard(*page, map, std::string(names[style]) + " on portrait A4");
+        // Each name from its box's left edge, in key order; the long one wraps
+        // at its words inside its box and is cut at the box's bottom.
+        const std::vector<label_test::Word> words = label_test::Words(pdfs[0]);
+        auto find = [&](const std::string& text) {
+            const auto word = std::find_if(words.begin(), words.end(), [&](const auto& w) { return w.text == text; });
+            return word != words.end() ? &*word : nullptr;
+        };
+        for (int k = 0; k < 4; ++k) {
+            const std::string name = names[k].substr(0, names[k].find(' '));
+            SCOPED_TRACE(name);
+            const label_test::Word* word = find(name);
+            ASSERT_NE(word, nullptr) << "the name is not printed as typed";
+            EXPECT_NEAR(word->left, map.X(BoxLeft(k)), 1.0) << "a name starts at its box's left edge";
+            EXPECT_GE(word->top, map.Y(kBoxTop) - kStripToleranceMm);
+            EXPECT_LE(word->bottom, map.Y(kBoxBottom) + kStripToleranceMm);
+            const double expected = PrintedWidth(font, name);
+            EXPECT_NEAR(word->right - word->left, expected, expected * 0.05) << "not in the dialog's font at 35 units";
+            int light = 0, dark = 0;
+            for (double x = word->left; x < word->right; x += page->PixelMm()) {
+                for (double y = word->top; y < word->bottom; y += page->PixelMm()) (page->Dark(x, y) ? dark : light)++;
+            }
+            EXPECT_GT(light, 0) << "no white letters";
+            EXPECT_GT(dark, light) << "the letters' background is not the black strip";
+        }
+        const label_test::Word* second = find("appointments");
+        ASSERT_NE(second, nullptr) << "the long name's second word is not printed";
+        EXPECT_GT(second->top, find("Calendar")->top + 2) << "the long name is not broken into lines";
+        EXPECT_LE(second->right, map.X(BoxRight(2)) + kStripToleranceMm) << "it runs out of its box";
+        EXPECT_EQ(find("deadlines"), nullptr) << "the end of the long name is printed below its box";
+        int below = 0;
+        for (double x = map.X(BoxLeft(2)); x < map.X(BoxRight(2)); x += page->PixelMm()) {
+            for (double y = map.Y(kBoxBottom) + 0.2; y < map.Y(-148); y += page->PixelMm()) below += !page->Dark(x, y);
+        }
+        EXPECT_EQ(below, 0) << "the long name is not clipped at its box's bottom";
     }
 }
 
@@ -213,7 +200,7 @@ TEST_F(LabelPrintTest, CancelPrintsNothingAndEachLeavingForwardPrintsOneSheet) {
     const FILETIME since = label_test::Now();
     ClickWithMouse(Button(wizard::kNext));
     ASSERT_TRUE(AnswerPrintDialog(IDCANCEL));
-    ASSERT_TRUE(WaitForPage(5)) << "Cancel in the print dialog still goes on";
+    ASSERT_TRUE(WaitForPage(kOsdPage)) << "Cancel in the print dialog still goes on";
     driver::Pause(2000);
     EXPECT_TRUE(label_test::PdfsSince(since).empty()) << "Cancel made a print job";
 
@@ -221,7 +208,7 @@ TEST_F(LabelPrintTest, CancelPrintsNothingAndEachLeavingForwardPrintsOneSheet) {
         ASSERT_TRUE(Press(wizard::kBack, 4));
         ClickWithMouse(Button(wizard::kNext));
         ASSERT_TRUE(AnswerPrintDialog(IDOK));
-        ASSERT_TRUE(WaitForPage(5));
+        ASSERT_TRUE(WaitForPage(kOsdPage));
     }
     EXPECT_EQ(label_test::WaitForPdfs(since, 2, kPrintWaitMs).size(), 2u);
     driver::Pause(2000);
@@ -263,47 +250,6 @@ TEST_F(LabelPrintTest, StyleOutsideTheSetOffersNextButPrintsNothing) {
     EXPECT_TRUE(WaitForOffered("Back Next"));
 }
 
-// Through the wizard: the names the key table holds, as typed ("&" is a
-// letter), in the page's label font: its dialog's font at 35 units.
-TEST_F(LabelPrintTest, NamesPrintAsTypedInThePagesLabelFont) {
-    const std::string names[] = {"R&D", "Calendar"};
-    for (int k = 0; k < 2; ++k) {
-        ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER,
-                                        std::string(wizard::kProfile) + "\\Buttons\\Aux" + std::to_string(k + 1),
-                                        "DisplayName", names[k]));
-    }
-    ASSERT_TRUE(SetProfileNumber("Buttons", "PrintEnable", 1));
-    ASSERT_TRUE(StartWizard());
-    ASSERT_TRUE(Jump(kToCustomizeKeys));  // which reads the key table
-    ASSERT_TRUE(Jump(kToPrintLabel));
-    const FILETIME since = label_test::Now();
-    ASSERT_TRUE(WaitForOffered("Back Next"));
-    ClickWithMouse(Button(wizard::kNext));
-    ASSERT_TRUE(AnswerPrintDialog(IDOK));
-    const std::vector<std::string> pdfs = label_test::WaitForPdfs(since, 1, kPrintWaitMs);
-    ASSERT_EQ(pdfs.size(), 1u);
-    const std::vector<label_test::Word> words = label_test::Words(pdfs[0]);
-
-    const languages::BuiltProgram program;
-    const auto dialog = program ? program.Dialog(IDD_PRINT_LABEL, languages::kEnglish) : std::nullopt;
-    ASSERT_TRUE(dialog) << "the Print Label page's template";
-    LOGFONTA font = {};
-    font.lfHeight = 35;
-    font.lfWeight = dialog->weight;
-    font.lfItalic = dialog->italic;
-    font.lfCharSet = dialog->charset;
-    lstrcpynA(font.lfFaceName, dialog->typeface.c_str(), LF_FACESIZE);
-    for (const std::string& name : names) {
-        SCOPED_TRACE(name);
-        const auto word = std::find_if(words.begin(), words.end(), [&](const auto& w) { return w.text == name; });
-        ASSERT_NE(word, words.end()) << "the name is not printed as typed";
-        const double expected = PrintedWidth(font, name);
-        EXPECT_NEAR(word->right - word->left, expected, expected * 0.05) << "not in the dialog's font at 35 units";
-        std::cout << name << ": printed " << word->right - word->left << " mm wide, " << expected
-                  << " mm in the dialog's font at 35 units\n";
-    }
-}
-
 // Where the print system lists no printer, the system says so instead of
 // showing its print dialog: nothing prints, the wizard goes on, and Finish
 // saves. (label_print_e2e_test_no_printer runs it so; with a printer there
@@ -319,7 +265,7 @@ TEST_F(NoPrinterTest, NothingPrintsAndTheWizardGoesOnToFinish) {
     const FILETIME since = label_test::Now();
     ClickWithMouse(Button(wizard::kNext));
     ASSERT_TRUE(AnswerPrintDialog(IDOK)) << "the system's word that there is no printer";
-    ASSERT_TRUE(WaitForPage(5));
+    ASSERT_TRUE(WaitForPage(kOsdPage));
     driver::Pause(1500);
     EXPECT_EQ(PrintDialog(), nullptr);
     EXPECT_TRUE(label_test::PdfsSince(since).empty());

@@ -9,9 +9,11 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 
@@ -110,6 +112,52 @@ std::string DefaultPrinter() {
     char name[256] = {};
     DWORD size = sizeof name;
     return GetDefaultPrinterA(name, &size) ? name : "";
+}
+
+Mapping PrinterMapping(const DEVMODEA* mode) {
+    const std::string printer = DefaultPrinter();
+    HDC dc = CreateDCA(nullptr, printer.c_str(), nullptr, mode);
+    if (!dc) {
+        ADD_FAILURE() << "no device context for the default printer \"" << printer << "\"";
+        return {};
+    }
+    const Mapping mapping = MappingOf(dc);
+    DeleteDC(dc);
+    return mapping;
+}
+
+double FirstWhere(const Page& page, double x, double y, double dx, double dy, int steps, bool dark) {
+    for (int i = 0; i < steps; ++i) {
+        const double px = x + i * dx, py = y + i * dy;
+        if (page.Dark(px, py) == dark) return dx != 0 ? px : py;
+    }
+    return std::nan("");
+}
+
+bool PictureByHeight(const Mapping& map) { return !(732 * map.horzSize < 582 * map.vertSize); }
+
+void ExpectCard(const Page& page, const Mapping& map, const std::string& what) {
+    SCOPED_TRACE(what);
+    // The picture's own pixels are 0.35 mm on A4; its edges may land one device pixel either way.
+    constexpr double kToleranceMm = 0.4;
+    const double scale = PictureByHeight(map) ? map.vertSize * 10 / 732.0 : map.horzSize * 10 / 582.0;
+    const double w = std::trunc(582 * scale), h = std::trunc(732 * scale);
+    auto x = [&](double px) { return map.X(w * px / 582); };
+    auto y = [&](double py) { return map.Y(-50 - h * py / 732); };
+    // Found from within the card's white frame.
+    const double step = page.PixelMm();
+    const int across = static_cast<int>((x(300) - x(95)) / step), down = static_cast<int>((y(172) - y(128)) / step);
+    const double left = FirstWhere(page, x(95), y(138.5), step, 0, across, true);
+    const double right = FirstWhere(page, x(385), y(138.5), -step, 0, across, true) + step;
+    const double top = FirstWhere(page, x(108.5), y(128), 0, step, down, true);
+    const double bottom = FirstWhere(page, x(108.5), y(172), 0, -step, down, true) + step;
+    EXPECT_NEAR(left, x(106), kToleranceMm);
+    EXPECT_NEAR(right, x(374), kToleranceMm);
+    EXPECT_NEAR(top, y(136), kToleranceMm);
+    EXPECT_NEAR(bottom, y(166), kToleranceMm);
+    std::cout << what << ": printable " << map.horzSize << " x " << map.vertSize << " mm, picture " << w / 10
+              << " x " << h / 10 << " mm; card edges off by " << left - x(106) << ", " << right - x(374) << ", "
+              << top - y(136) << ", " << bottom - y(166) << " mm\n";
 }
 
 std::string PdfFolder() {

@@ -43,6 +43,17 @@ struct Mapping {
 Mapping MappingOf(HDC printer);
 // The default printer's name; empty when there is none.
 std::string DefaultPrinter();
+// The default printer's own mapping, on the paper of mode when given.
+Mapping PrinterMapping(const DEVMODEA* mode = nullptr);
+
+// The first point from (x, y) stepping by (dx, dy) mm, n steps, whose
+// darkness is dark; the point's position along the step, or NaN.
+double FirstWhere(const Page& page, double x, double y, double dx, double dy, int steps, bool dark);
+// Whether the instruction picture is scaled to the printable height (else to its width).
+bool PictureByHeight(const Mapping& map);
+// Checks where the picture's solid black card (its pixels 106 to 374 across,
+// 136 to 166 down) lands on the page, the picture 5 mm below the area's top.
+void ExpectCard(const Page& page, const Mapping& map, const std::string& what);
 
 // The folder the queue writes its PDFs to, as Windows sees it (from
 // RAVLEN_PDF_DIR); empty, with a failure, when unknown.

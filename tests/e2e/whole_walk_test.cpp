@@ -1,6 +1,6 @@
 // One whole walk through the wizard in English, as a person makes it, with the
 // daemon stand-in running: every page by Next, a choice changed on each, a key
-// assigned, a label printed, Finish. Then the whole profile, value by value
+// assigned step by step, a label printed, Finish. Then the whole profile, value by value
 // and type by type, and the daemon's log. Its screenshots of the Welcome, the
 // Customize Keys and the Summary pages are the ones the README shows.
 #include "key_row.h"
@@ -34,21 +34,48 @@ protected:
                driver::WaitUntilPainted(sheet_, driver::kWaitMs);
     }
 
-    // Key 3 gets the all-users program "Notepad", applied with its own name.
+    // Key 3 gets the all-users program "Notepad", renamed "Notepad 2" in its
+    // label, with the page's state at each step: nothing offered before a key
+    // is picked, the radios open once it is, the label edit open once an item
+    // is chosen, Apply once it has a label, and all closed again after Apply.
     void AssignKeyThree() {
+        const int radios[] = {IDC_FUNCTION_ALL_PROGRAMS, IDC_FUNCTION_USER_PROGRAMS, IDC_FUNCTION_FILE,
+                              IDC_FUNCTION_WEB_PAGE};
+        auto expectClosed = [&] {
+            for (int id : radios) EXPECT_FALSE(Enabled(id)) << "radio " << id;
+            for (int id : {IDC_ALL_PROGRAMS_TREE, IDC_USER_PROGRAMS_TREE, IDC_FILES_TREE, IDC_FAVORITES_TREE,
+                           IDC_ADDRESS_EDIT, IDC_TEST, IDC_ASSIGNMENT_CAPTION}) {
+                EXPECT_FALSE(Shown(id)) << id;
+            }
+            EXPECT_FALSE(Enabled(IDC_APPLY));
+        };
+        expectClosed();
         driver::ClickAt(ShownPage(), key_row::KeyCentre(2));
         ASSERT_TRUE(WaitFor(IDC_KEYS1_PICTURE + 2, "key 3 marked"));
         ASSERT_TRUE(WaitFor(IDC_FUNCTION_ALL_PROGRAMS, "the function radios"));
+        EXPECT_FALSE(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)).empty()) << "the caption names the key's function";
+        for (int id : radios) EXPECT_FALSE(Checked(id)) << "radio " << id;
         Click(IDC_FUNCTION_ALL_PROGRAMS);
         ASSERT_TRUE(WaitFor(IDC_ALL_PROGRAMS_TREE, "the all-users programs tree"));
+        EXPECT_TRUE(Enabled(IDC_CHOOSER_PROMPT));
+        EXPECT_FALSE(Enabled(IDC_LABEL_EDIT));
         HWND tree = Control(IDC_ALL_PROGRAMS_TREE);
         HTREEITEM link = driver::FindTreeItem(tree, TVI_ROOT, "Notepad");
         ASSERT_TRUE(link) << "the Start menu of all users lists the link";
         ASSERT_TRUE(driver::ClickTreeItem(tree, link));
-        ASSERT_TRUE(WaitFor(IDC_APPLY, "Apply, enabled by the link's name in the label"));
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(IDC_LABEL_EDIT)) == "Notepad"; },
+                                      driver::kWaitMs, "the link's name in the label"));
+        ASSERT_TRUE(WaitFor(IDC_LABEL_EDIT, "the label edit"));
+        Click(IDC_LABEL_EDIT);
+        driver::PressKeys({VK_END, VK_SPACE, '2'});
+        ASSERT_TRUE(WaitFor(IDC_APPLY, "Apply, enabled by the label"));
         Click(IDC_APPLY);
-        ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(IDC_KEY1_NAME + 2)) == "Notepad"; },
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(IDC_KEY1_NAME + 2)) == "Notepad 2"; },
                                       driver::kWaitMs, "the applied name over key 3"));
+        ASSERT_TRUE(driver::WaitUntilPainted(sheet_, driver::kWaitMs));
+        expectClosed();
+        EXPECT_FALSE(Shown(IDC_KEYS1_PICTURE + 2)) << "key 3 still marked";
+        EXPECT_EQ(driver::Text(Control(IDC_LABEL_EDIT)), "");
     }
 
     std::string linkPath_;
@@ -102,7 +129,7 @@ TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_INAV)), "disable");
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_LUMORA)), "enable") << "the Lumora Keys";
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "yes") << "the label printed";
-    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_KEY1_NAME + 2)), "Notepad");
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_KEY1_NAME + 2)), "Notepad 2");
     driver::SaveScreenshot("walk-6-summary", sheet_);
     ASSERT_TRUE(FinishWithMouse());
 
@@ -116,7 +143,7 @@ TEST_F(WholeWalkTest, EveryPageByNextThenFinishWritesTheWholeProfile) {
         {"Buttons\\PrintSubRadioBtns", DwordValue(0)},
         {"Buttons\\OSDEnable", DwordValue(0)},
         {"Buttons\\Aux3\\", {}},
-        {"Buttons\\Aux3\\DisplayName", SzValue("Notepad")},
+        {"Buttons\\Aux3\\DisplayName", SzValue("Notepad 2")},
         {"Buttons\\Aux3\\ActionParam1", SzValue("/mode \"two words\"")},
         {"Buttons\\Aux3\\ActionCommand", SzValue(target_)},
         {"Buttons\\Aux3\\ActionType", DwordValue(1)},
