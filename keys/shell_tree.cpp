@@ -239,14 +239,7 @@ void CShellTreeCtrl::OnItemExpanding(const NMTREEVIEWA* notify, LRESULT* result)
 void CShellTreeCtrl::OnItemExpanded() { m_layoutFolder = nullptr; }
 
 void CShellTreeCtrl::NameNow(HTREEITEM item) const {
-    if (!item) return;
-    char name[MAX_PATH] = {};
-    TVITEMA query = {};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = name;
-    query.cchTextMax = MAX_PATH;
-    GetItem(query);
+    if (item) GetItemText(item);
 }
 
 bool CShellTreeCtrl::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
