@@ -1,34 +1,71 @@
-// The colour and face combos on real combo boxes of this process, their
-// lists, their selections and the pixels their items are drawn with.
+// The On-Screen Display page's combos on real combo boxes of this process: the
+// size list filled from dialog data, whole entries only, and the colour and
+// face pickers' lists, their selections and the pixels their items are drawn
+// with.
 #include "color_combo.h"
+#include "dlg_init.h"
 #include "font_combo.h"
+#include "resource.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 constexpr UINT kNone = static_cast<UINT>(-1);  // the empty selection's item id
+constexpr DWORD kPicker = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_SORT | CBS_HASSTRINGS;
 
 // A hidden parent with one combo box of the template's style, less WS_VISIBLE.
 class ComboWindows {
 public:
-    ComboWindows()
-        : parent_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr)) {
-        combo_ = CreateWindowExA(0, "COMBOBOX", "",
-                                 WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
-                                     CBS_SORT | CBS_HASSTRINGS,
-                                 0, 0, 150, 150, parent_, nullptr, nullptr, nullptr);
-    }
+    explicit ComboWindows(DWORD style = kPicker)
+        : parent_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr)),
+          combo_(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VSCROLL | WS_TABSTOP | style, 0, 0, 150, 150,
+                                 parent_, reinterpret_cast<HMENU>(INT_PTR{IDC_OSD_SIZE_COMBO}), nullptr, nullptr)) {}
     ~ComboWindows() { DestroyWindow(parent_); }
+    HWND parent() const { return parent_; }
     HWND combo() const { return combo_; }
 
+    std::vector<std::string> Items() const {
+        std::vector<std::string> items(static_cast<size_t>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)));
+        for (size_t i = 0; i < items.size(); ++i) {
+            char text[64] = {};
+            SendMessageA(combo_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            items[i] = text;
+        }
+        return items;
+    }
+
 private:
-    HWND parent_, combo_;
+    HWND parent_;
+    HWND combo_;
+};
+
+// Dialog initialisation data as the resource compiler lays it out.
+class Bytes {
+public:
+    Bytes& Word(WORD value) { return Raw(&value, sizeof value); }
+    Bytes& Dword(DWORD value) { return Raw(&value, sizeof value); }
+    Bytes& Entry(WORD control, WORD message, const std::string& text) {
+        Word(control).Word(message).Dword(static_cast<DWORD>(text.size() + 1));
+        return Raw(text.c_str(), text.size() + 1);
+    }
+    Bytes& Raw(const void* data, size_t size) {
+        const auto* bytes = static_cast<const BYTE*>(data);
+        data_.insert(data_.end(), bytes, bytes + size);
+        return *this;
+    }
+    const BYTE* data() const { return data_.data(); }
+    DWORD size() const { return static_cast<DWORD>(data_.size()); }
+
+private:
+    std::vector<BYTE> data_;
 };
 
 // A 40 x 20 picture filled with kUntouched that one item is drawn into.
@@ -42,7 +79,8 @@ public:
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
         old_ = SelectObject(dc_, bitmap_);
         for (int i = 0; bits_ && i < kWidth * kHeight; ++i) bits_[i] = 0x010203;  // kUntouched as BGRA
-        DRAWITEMSTRUCT item = {ODT_COMBOBOX, 0, itemId, ODA_DRAWENTIRE, state, combo.m_hWnd, dc_, {0, 0, kWidth, kHeight}, 0};
+        DRAWITEMSTRUCT item = {ODT_COMBOBOX, 0,   itemId, ODA_DRAWENTIRE, state, combo.m_hWnd,
+                               dc_,          {0, 0, kWidth, kHeight}, 0};
         combo.DrawItem(item);
         GdiFlush();
     }
@@ -85,12 +123,48 @@ LOGFONTA Face(const char* name, LONG weight) {
 
 }  // namespace
 
+// Each row's data is added to an emptied list: what is whole before the end
+// marker or the end of the data gets in, nothing else. The page's own data
+// is found by the system's lookup.
+TEST(SizeList, AddsWholeEntriesInOrderUpToTheEndAndNothingMalformed) {
+    constexpr WORD kCombo = IDC_OSD_SIZE_COMBO;
+    Bytes whole;
+    whole.Entry(kCombo, 0x0403, "12").Entry(kCombo, 0x0403, "14");
+    Bytes ended = whole;
+    ended.Entry(kCombo, 0x0403, "72").Word(0).Entry(kCombo, 0x0403, "after the end");
+    // A length past the end, a text without its zero, an unknown message.
+    Bytes bad;
+    bad.Word(kCombo).Word(0x0403).Dword(3).Raw("abc", 3).Entry(kCombo, 0x1234, "other message");
+    bad.Entry(kCombo, 0x0403, "ok").Word(kCombo).Word(0x0403).Dword(0xFFFFFFF0u).Raw("x", 2);
+    const struct {
+        const char* what;
+        const BYTE* data;
+        DWORD size;
+        std::vector<std::string> items;
+    } rows[] = {
+        {"up to the end marker", ended.data(), ended.size(), {"12", "14", "72"}},
+        {"cut inside the second text", whole.data(), whole.size() - 2, {"12"}},
+        {"cut inside the second header", whole.data(), 11, {"12"}},
+        {"malformed entries", bad.data(), bad.size(), {"ok"}},
+        {"no data", nullptr, 100, {}},
+    };
+    ComboWindows windows(CBS_DROPDOWNLIST | CBS_SORT);
+    ASSERT_NE(windows.combo(), nullptr);
+    for (const auto& row : rows) {
+        SendMessageA(windows.combo(), CB_RESETCONTENT, 0, 0);
+        ExecuteDlgInitData(windows.parent(), row.data, row.size);
+        EXPECT_EQ(windows.Items(), row.items) << row.what;
+    }
+    SendMessageA(windows.combo(), CB_RESETCONTENT, 0, 0);
+    ExecuteDlgInit(windows.parent(), IDD_OSD);
+    EXPECT_EQ(windows.Items(), (std::vector<std::string>{"12", "14", "18", "26", "28", "36", "48", "72"}));
+}
+
 TEST(ColorCombo, ListsSixteenSwatchesAndLeavesTheColourAloneOutsideThem) {
     ComboWindows windows;
     CColorCombo combo;
     ASSERT_TRUE(combo.SubclassWindow(windows.combo()));
-    EXPECT_EQ(combo.GetCount(), 16);
-    for (int i = 0; i < combo.GetCount(); ++i) EXPECT_EQ(combo.GetLBText(i), "") << "item " << i;
+    EXPECT_EQ(windows.Items(), std::vector<std::string>(16));
     const struct {
         int index, selected;
         COLORREF colour;
@@ -132,15 +206,18 @@ TEST(ColorCombo, ItemsAreSwatchesInsideABlackFrame) {
     EXPECT_EQ(empty.At(0, 10), RGB(0, 0, 0));
 }
 
-TEST(FontCombo, ListsTrueTypeFacesAloneOnceWithTheirWholeLogFont) {
+// A TrueType face alone is listed, once, with its whole LOGFONT; an item is
+// its face name on the window or highlight colour.
+TEST(FontCombo, ListsTrueTypeFacesAloneOnceAndDrawsTheirNames) {
     ComboWindows windows;
     CFontCombo combo;
     ASSERT_TRUE(combo.SubclassWindow(windows.combo()));
     EXPECT_EQ(combo.GetCount(), 0) << "subclassing alone does not fill the list";
     const LPARAM self = reinterpret_cast<LPARAM>(&combo);
-    const LOGFONTA trueType = Face("Quelmar Sans", FW_BOLD), other = Face("Other", FW_NORMAL);
+    const LOGFONTA trueType = Face("Quelmar Sans", FW_BOLD);
+    const LOGFONTA other = Face("Other", FW_NORMAL);
     LOGFONTA chosen = Face("untouched", 1);
-    for (DWORD type : std::initializer_list<DWORD>{TRUETYPE_FONTTYPE | DEVICE_FONTTYPE, RASTER_FONTTYPE, DEVICE_FONTTYPE}) {
+    for (DWORD type : {DWORD{TRUETYPE_FONTTYPE | DEVICE_FONTTYPE}, DWORD{RASTER_FONTTYPE}, DWORD{DEVICE_FONTTYPE}}) {
         EXPECT_EQ(CFontCombo::AddFace(&other, nullptr, type, self), 1) << "the enumeration goes on";
     }
     EXPECT_EQ(combo.GetCount(), 0) << "no TrueType face, no item";
@@ -153,41 +230,12 @@ TEST(FontCombo, ListsTrueTypeFacesAloneOnceWithTheirWholeLogFont) {
     LOGFONTA again = trueType;
     again.lfCharSet = ANSI_CHARSET;
     EXPECT_EQ(CFontCombo::AddFace(&again, nullptr, TRUETYPE_FONTTYPE, self), 1);
-    ASSERT_EQ(combo.GetCount(), 1);
-    EXPECT_EQ(combo.GetLBText(0), "Quelmar Sans");
+    EXPECT_EQ(windows.Items(), std::vector<std::string>{"Quelmar Sans"});
     EXPECT_EQ(combo.GetSelectedLogFont(chosen), -1) << "nothing selected yet";
     combo.SetCurSel(0);
     EXPECT_EQ(combo.GetSelectedLogFont(chosen), 0);
     EXPECT_EQ(std::memcmp(&chosen, &trueType, sizeof chosen), 0) << "every field as the enumeration gave it";
-}
 
-TEST(FontCombo, RefillListsTheInstalledFacesOnceEach) {
-    ComboWindows windows;
-    CFontCombo combo;
-    ASSERT_TRUE(combo.SubclassWindow(windows.combo()));
-    combo.RefillFonts();
-    const int count = combo.GetCount();
-    ASSERT_GT(count, 0) << "the prefix has TrueType faces";
-    std::set<std::string> faces;
-    for (int i = 0; i < count; ++i) {
-        const std::string face = combo.GetLBText(i);
-        EXPECT_TRUE(faces.insert(face).second) << face << " listed twice";
-        combo.SetCurSel(i);
-        LOGFONTA font = {};
-        ASSERT_EQ(combo.GetSelectedLogFont(font), i);
-        EXPECT_EQ(face, font.lfFaceName) << "each item carries its own face's LOGFONT";
-    }
-    combo.RefillFonts();
-    EXPECT_EQ(combo.GetCount(), count) << "a second fill replaces the list";
-    EXPECT_NE(combo.FindString(0, "arial"), CB_ERR) << "the prefix maps Arial to a TrueType face the page looks for";
-}
-
-TEST(FontCombo, ItemsAreFaceNamesOnTheWindowOrHighlightColour) {
-    ComboWindows windows;
-    CFontCombo combo;
-    ASSERT_TRUE(combo.SubclassWindow(windows.combo()));
-    const LOGFONTA face = Face("Quelmar Sans", FW_NORMAL);
-    CFontCombo::AddFace(&face, nullptr, TRUETYPE_FONTTYPE, reinterpret_cast<LPARAM>(&combo));
     // The empty selection: the background alone, no text.
     const auto [window, all] = ItemCanvas(combo, kNone, 0).Count(GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(window, all);
@@ -196,4 +244,23 @@ TEST(FontCombo, ItemsAreFaceNamesOnTheWindowOrHighlightColour) {
     const ItemCanvas item(combo, 0, 0);
     EXPECT_LT(item.Count(GetSysColor(COLOR_WINDOW)).first, all) << "the face name is drawn";
     EXPECT_EQ(item.Count(kUntouched).first, 0) << "the whole item is filled";
+}
+
+TEST(FontCombo, RefillListsTheInstalledFacesOnceEach) {
+    ComboWindows windows;
+    CFontCombo combo;
+    ASSERT_TRUE(combo.SubclassWindow(windows.combo()));
+    combo.RefillFonts();
+    const std::vector<std::string> faces = windows.Items();
+    ASSERT_FALSE(faces.empty()) << "the prefix has TrueType faces";
+    EXPECT_EQ(std::set<std::string>(faces.begin(), faces.end()).size(), faces.size()) << "a face listed twice";
+    for (int i = 0; i < static_cast<int>(faces.size()); ++i) {
+        combo.SetCurSel(i);
+        LOGFONTA font = {};
+        ASSERT_EQ(combo.GetSelectedLogFont(font), i);
+        EXPECT_EQ(faces[static_cast<size_t>(i)], font.lfFaceName) << "each item carries its own face's LOGFONT";
+    }
+    combo.RefillFonts();
+    EXPECT_EQ(windows.Items(), faces) << "a second fill replaces the list";
+    EXPECT_NE(combo.FindString(0, "arial"), CB_ERR) << "the prefix maps Arial to a TrueType face the page looks for";
 }

@@ -52,21 +52,6 @@ std::string PredefinedClass(int ordinal) {
     return ordinal >= 0x80 && ordinal <= 0x85 ? names[ordinal - 0x80] : std::to_string(ordinal).insert(0, 1, '#');
 }
 
-std::vector<MenuEntry> ReadMenuItems(Cursor& in) {
-    std::vector<MenuEntry> items;
-    for (bool last = false; in.ok && !last && in.at < in.bytes.size();) {
-        MenuEntry item;
-        item.flags = in.Read<WORD>();
-        if (!(item.flags & MF_POPUP)) item.command = in.Read<WORD>();
-        item.text = in.Text();
-        if (item.flags & MF_POPUP) item.children = ReadMenuItems(in);
-        last = item.flags & MF_END;
-        item.flags &= ~MF_END;
-        items.push_back(std::move(item));
-    }
-    return items;
-}
-
 }  // namespace
 
 std::vector<BYTE> ResourceBytes(HMODULE module, LPCSTR type, WORD id, LANGID language) {
@@ -81,17 +66,14 @@ const DialogItem* DialogTemplate::Find(int id) const {
     return found == items.end() ? nullptr : &*found;
 }
 
-std::optional<DialogTemplate> LoadDialogTemplate(HMODULE module, WORD id, LANGID language, std::string* error) {
+std::optional<DialogTemplate> LoadDialogTemplate(HMODULE module, WORD id, LANGID language) {
     const std::vector<BYTE> bytes = ResourceBytes(module, MAKEINTRESOURCEA(5) /* RT_DIALOG */, id, language);
     Cursor in{bytes};
     DialogTemplate dialog;
-    // DLGTEMPLATEEX starts with dlgVer 1 and the signature 0xFFFF, then helpID, exStyle, style;
-    // DLGTEMPLATE with style, exStyle.
-    const bool extended = in.Read<DWORD>() == 0xFFFF0001u;
-    if (extended) in.at += 8;
-    else in.at = 0;
+    // DLGTEMPLATEEX: dlgVer 1 and the signature 0xFFFF, helpID, exStyle, style.
+    if (in.Read<DWORD>() != 0xFFFF0001u) return std::nullopt;
+    in.at += 8;
     dialog.style = in.Read<DWORD>();
-    if (!extended) in.at += 4;
     const WORD count = in.Read<WORD>();
     in.at += 4;  // x, y
     dialog.cx = in.Read<short>();
@@ -101,34 +83,28 @@ std::optional<DialogTemplate> LoadDialogTemplate(HMODULE module, WORD id, LANGID
     dialog.caption = in.Text();
     if (dialog.style & (DS_SETFONT | DS_SHELLFONT)) {
         dialog.pointSize = in.Read<WORD>();
-        if (extended) {
-            dialog.weight = in.Read<WORD>();
-            dialog.italic = in.Read<BYTE>();
-            dialog.charset = in.Read<BYTE>();
-        }
+        dialog.weight = in.Read<WORD>();
+        dialog.italic = in.Read<BYTE>();
+        dialog.charset = in.Read<BYTE>();
         dialog.typeface = in.Text();
     }
     for (WORD i = 0; i < count && in.ok; ++i) {
         in.Align();
         DialogItem item;
-        if (extended) in.at += 8;  // helpID, exStyle
+        in.at += 8;  // helpID, exStyle
         item.style = in.Read<DWORD>();
-        if (!extended) in.at += 4;  // exStyle
         item.x = in.Read<short>();
         item.y = in.Read<short>();
         item.cx = in.Read<short>();
         item.cy = in.Read<short>();
-        // The extended form keeps a 32-bit id, the classic one 16 bits; both mean -1 by all ones.
-        item.id = extended ? static_cast<int>(in.Read<DWORD>()) : in.Read<short>();
+        item.id = static_cast<int>(in.Read<DWORD>());  // -1 by all ones
         const NameOrOrdinal windowClass = in.Name();
         item.className = windowClass.IsOrdinal() ? PredefinedClass(windowClass.ordinal) : windowClass.name;
         item.text = in.Name();
         in.at += in.Read<WORD>();  // creation data
         dialog.items.push_back(std::move(item));
     }
-    if (in.ok && in.at <= bytes.size()) return dialog;
-    if (error) *error = bytes.empty() ? "no dialog " + std::to_string(id) : "dialog template ends early";
-    return std::nullopt;
+    return in.ok && in.at <= bytes.size() ? std::optional(std::move(dialog)) : std::nullopt;
 }
 
 std::optional<BITMAPINFOHEADER> LoadBitmapHeader(HMODULE module, WORD id, LANGID language) {
@@ -149,45 +125,7 @@ std::optional<std::string> LoadStringIn(HMODULE module, UINT id, LANGID language
     return in.ok && !text.empty() ? std::optional(Cursor::Utf8(text)) : std::nullopt;
 }
 
-std::optional<std::vector<MenuEntry>> LoadMenuEntries(HMODULE module, WORD id, LANGID language) {
-    const std::vector<BYTE> bytes = ResourceBytes(module, MAKEINTRESOURCEA(4) /* RT_MENU */, id, language);
-    Cursor in{bytes};
-    const WORD version = in.Read<WORD>();  // 0; an extended menu has 1
-    in.at += in.Read<WORD>();              // the header's size
-    std::vector<MenuEntry> items = ReadMenuItems(in);
-    return in.ok && version == 0 ? std::optional(std::move(items)) : std::nullopt;
-}
-
-std::optional<std::vector<AcceleratorEntry>> LoadAcceleratorEntries(HMODULE module, WORD id, LANGID language) {
-    const std::vector<BYTE> bytes = ResourceBytes(module, MAKEINTRESOURCEA(9) /* RT_ACCELERATOR */, id, language);
-    Cursor in{bytes};
-    std::vector<AcceleratorEntry> entries;
-    for (WORD flags = 0; in.ok && !(flags & 0x80);) {  // 0x80 marks the last entry
-        flags = in.Read<WORD>();
-        entries.push_back({static_cast<BYTE>(flags & 0x7F), in.Read<WORD>(), in.Read<WORD>()});
-        in.Read<WORD>();  // padding
-    }
-    return in.ok ? std::optional(std::move(entries)) : std::nullopt;
-}
-
-std::string DialogInitEntry::Text() const { return std::string(data.begin(), std::find(data.begin(), data.end(), 0)); }
-
-std::optional<std::vector<DialogInitEntry>> LoadDialogInit(HMODULE module, WORD id, LANGID language) {
-    const std::vector<BYTE> bytes = ResourceBytes(module, MAKEINTRESOURCEA(240) /* RT_DLGINIT */, id, language);
-    Cursor in{bytes};
-    std::vector<DialogInitEntry> entries;
-    for (WORD control = in.Read<WORD>(); in.ok && control != 0; control = in.Read<WORD>()) {
-        DialogInitEntry entry{control, in.Read<WORD>(), {}};
-        const DWORD length = in.Read<DWORD>();
-        if (!in.ok || bytes.size() - in.at < length) return std::nullopt;
-        entry.data.assign(bytes.begin() + static_cast<long>(in.at), bytes.begin() + static_cast<long>(in.at + length));
-        in.at += length;
-        entries.push_back(std::move(entry));
-    }
-    return in.ok ? std::optional(std::move(entries)) : std::nullopt;
-}
-
-std::optional<VersionBlock> LoadVersionBlock(HMODULE module, LANGID language, std::string* error) {
+std::optional<VersionBlock> LoadVersionBlock(HMODULE module, LANGID language) {
     const std::vector<BYTE> bytes = ResourceBytes(module, MAKEINTRESOURCEA(16) /* RT_VERSION */, 1, language);
     // The system's own reader of the block; its library stays loaded for the process's life.
     using Query = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
@@ -196,10 +134,7 @@ std::optional<VersionBlock> LoadVersionBlock(HMODULE module, LANGID language, st
     void* found = nullptr;
     UINT size = 0;
     const auto Find = [&](const wchar_t* path) { return query(bytes.data(), path, &found, &size) && found; };
-    if (bytes.empty() || !query || !Find(L"\\VarFileInfo\\Translation")) {
-        if (error) *error = bytes.empty() ? "no version block" : "no translation in the version block";
-        return std::nullopt;
-    }
+    if (bytes.empty() || !query || !Find(L"\\VarFileInfo\\Translation")) return std::nullopt;
     const std::vector<WORD> pairs(static_cast<const WORD*>(found), static_cast<const WORD*>(found) + size / 4 * 2);
     VersionBlock block;
     for (size_t i = 0; i < pairs.size(); i += 2) {

@@ -1,10 +1,9 @@
 // A module's resources in exactly one language, as the system stores them:
-// dialog templates, strings, bitmap headers, the menu, accelerators, dialog
-// initialisation data and the version block. Works on the running test
-// program (GetModuleHandle(nullptr)) and on a program file loaded with
-// LoadLibraryExA(..., LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE).
-// Each Load function gives nothing when the resource is missing in that
-// language or malformed.
+// dialog templates, strings, bitmap headers and the version block. Works on
+// the running test program (GetModuleHandle(nullptr)) and on a program file
+// loaded with LoadLibraryExA(..., LOAD_LIBRARY_AS_DATAFILE |
+// LOAD_LIBRARY_AS_IMAGE_RESOURCE). Each Load function gives nothing when the
+// resource is missing in that language or malformed.
 #pragma once
 
 #include <windows.h>
@@ -38,7 +37,7 @@ struct DialogTemplate {
     DWORD style = 0;
     short cx = 0, cy = 0;
     std::string caption;
-    // With DS_SETFONT (weight, italic and charset only in the extended form).
+    // With DS_SETFONT.
     WORD pointSize = 0, weight = 0;
     BYTE italic = 0, charset = 0;
     std::string typeface;
@@ -46,9 +45,8 @@ struct DialogTemplate {
 
     const DialogItem* Find(int id) const;  // the first item with the id, or null
 };
-// A dialog template in either form (DLGTEMPLATE or DLGTEMPLATEEX); error says what is wrong.
-std::optional<DialogTemplate> LoadDialogTemplate(HMODULE module, WORD id, LANGID language,
-                                                 std::string* error = nullptr);
+// A dialog template in the extended form (DLGTEMPLATEEX), as the resource compiler writes DIALOGEX.
+std::optional<DialogTemplate> LoadDialogTemplate(HMODULE module, WORD id, LANGID language);
 
 // The BITMAPINFOHEADER at the start of an RT_BITMAP resource.
 std::optional<BITMAPINFOHEADER> LoadBitmapHeader(HMODULE module, WORD id, LANGID language);
@@ -56,35 +54,10 @@ std::optional<BITMAPINFOHEADER> LoadBitmapHeader(HMODULE module, WORD id, LANGID
 // One string of a string table (UTF-8); nothing when it is missing or empty in that language.
 std::optional<std::string> LoadStringIn(HMODULE module, UINT id, LANGID language);
 
-struct MenuEntry {
-    std::string text;  // UTF-8, with its & and \t as written
-    WORD flags = 0;    // MF_POPUP, MF_GRAYED, ...
-    WORD command = 0;  // 0 for popups and separators
-    std::vector<MenuEntry> children;
-};
-// A standard (not extended) menu template: its top-level entries.
-std::optional<std::vector<MenuEntry>> LoadMenuEntries(HMODULE module, WORD id, LANGID language);
-
-struct AcceleratorEntry {
-    BYTE flags = 0;  // FVIRTKEY, FNOINVERT, FSHIFT, FCONTROL, FALT
-    WORD key = 0;
-    WORD command = 0;
-};
-std::optional<std::vector<AcceleratorEntry>> LoadAcceleratorEntries(HMODULE module, WORD id, LANGID language);
-
-// One entry of dialog initialisation data (RT_DLGINIT, 240), in MFC's layout.
-struct DialogInitEntry {
-    WORD control = 0;
-    WORD message = 0;  // 0x0403 CB_ADDSTRING, as MFC numbers it there
-    std::vector<BYTE> data;
-    std::string Text() const;  // data up to its terminating zero
-};
-std::optional<std::vector<DialogInitEntry>> LoadDialogInit(HMODULE module, WORD id, LANGID language);
-
 // The version block's standard "StringFileInfo" values, by block ("040904B0") and then by name.
 struct VersionBlock {
     std::map<std::string, std::map<std::string, std::string>> strings;
 };
-std::optional<VersionBlock> LoadVersionBlock(HMODULE module, LANGID language, std::string* error = nullptr);
+std::optional<VersionBlock> LoadVersionBlock(HMODULE module, LANGID language);
 
 }  // namespace driver
