@@ -72,22 +72,6 @@ protected:
 
 }  // namespace
 
-TEST_F(KeyRecordsTest, EmptyProfileLoadsDefaultNamesAndSavesNothing) {
-    keys::Load();
-    const char* english[] = {"Lock Desktop", "My Documents", "Word Processor", "Spreadsheet",
-                             "Calculator",   "E-mail",       "Internet"};
-    for (int k = 0; k < kKeyCount; ++k) {
-        const KeyAssignment& key = state_.keys[k];
-        EXPECT_STREQ(key.currentName, english[k]) << "key " << k + 1;
-        EXPECT_STREQ(key.savedName, english[k]);
-        EXPECT_TRUE(key.currentType == kActionDefault && key.currentCommand[0] == 0 && key.currentLength == 0);
-        EXPECT_STREQ(ShownKeyName(key), english[k]);
-        EXPECT_EQ(keys::AssignmentCaption(key), english[k]);
-    }
-    SaveAll(false);
-    EXPECT_TRUE(driver::Snapshot(HKEY_CURRENT_USER, root_).empty());
-}
-
 // Each stored record as the wizard reads it into key 4: what other tools and
 // older versions leave, and what is hostile. Nothing is read past a field.
 TEST_F(KeyRecordsTest, StoredRecordsLoadInsideTheFields) {
@@ -226,22 +210,4 @@ TEST_F(KeyRecordsTest, AppliedRecordsAreWrittenWhole) {
                                   {"ActionCommand", Block(kComputer)}, {"ActionType", Number(6)}}));
     EXPECT_EQ(Written(2), Record(std::string(259, 'N'), std::string(259, 'N'), std::string(259, 'N'), 1));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Aux(3))) << "an unapplied choice is never written";
-}
-
-TEST_F(KeyRecordsTest, ResetLeavesOnlyTheKeysAssignedAfterIt) {
-    for (int k = 0; k < kKeyCount; ++k) Store(k, Record("Old " + std::to_string(k), "", "C:\\old.exe", 1));
-    ASSERT_TRUE(driver::WriteNumber(HKEY_CURRENT_USER, Path("Buttons"), "INavEnable", 1));
-    keys::Load();
-    keys::ResetAll();
-    EXPECT_STREQ(state_.keys[0].currentName, "Lock Desktop");
-    EXPECT_STREQ(state_.keys[6].currentName, "Internet");
-    EXPECT_EQ(state_.keys[6].currentCommand[0], 0);
-    EXPECT_STREQ(state_.keys[6].savedName, "") << "the saved names go too";
-    state_.selectedKey = 2;
-    keys::SetPendingText(state_.keys[2], "C:\\calc.exe", "-s");
-    keys::ApplyPending("Calc");
-    SaveAll(true);
-    for (int k = 0; k < kKeyCount; ++k) EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, Aux(k)), k == 2) << "Aux" << k + 1;
-    EXPECT_EQ(Written(2), Record("Calc", "-s", "C:\\calc.exe", 1));
-    EXPECT_TRUE(driver::ReadValue(HKEY_CURRENT_USER, Path("Buttons"), "INavEnable")) << "only the key subkeys go";
 }

@@ -167,19 +167,6 @@ TEST_F(ProfileTest, AFailedAllocationIsAFailedReadWithTheDefault) {
     EXPECT_EQ(size, 0u);
 }
 
-TEST_F(ProfileTest, WritesCreateSubkeysWithTheRegistryTypes) {
-    const BYTE bytes[3] = {1, 2, 3};
-    ASSERT_TRUE(Reg_SetProfileNumber("A\\B\\C", "Number", 1200));
-    ASSERT_TRUE(Reg_SetProfileString("A\\B\\C", "Text", "Arial"));
-    ASSERT_TRUE(Reg_SetProfileBinary("A\\B\\C", "Block", bytes, 3));
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, Path("A\\B\\C"), "Number"), driver::DwordValue(1200));
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, Path("A\\B\\C"), "Text"), driver::SzValue("Arial"));
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, Path("A\\B\\C"), "Block"), Raw(REG_BINARY, {1, 2, 3}));
-    // An empty subkey names the root itself.
-    ASSERT_TRUE(Reg_SetProfileNumber("", "AtRoot", 5));
-    EXPECT_EQ(driver::ReadNumber(HKEY_CURRENT_USER, root_, "AtRoot"), 5u);
-}
-
 TEST_F(ProfileTest, DeleteRemovesTheChildTreeAndKeepsItsParent) {
     ASSERT_TRUE(Reg_SetProfileNumber("Buttons", "INavEnable", 1));
     ASSERT_TRUE(Reg_SetProfileString("Buttons\\Aux1", "DisplayName", "Mail"));

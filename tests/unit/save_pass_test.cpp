@@ -71,25 +71,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SavePass, WritesEveryValueInOrderThenNotifiesTheDaemonAndStoresTheCharsetForTheLanguage) {
-    ChooseEverything(sheet_, font_, RUSSIAN_CHARSET);
-    const Log values = Join(OsdValues(DistinctFont(0), sheet_.m_osd, RUSSIAN_CHARSET), kEnableValues);
-    SaveRecorder running(true);
-    RunSavePass(sheet_, running, running, 1033);
-    EXPECT_EQ(running.log, Join(values, {"post 1840", "number SysTrayIcon\\Hide=0", "post 1841"}));
-    // A stopped daemon is started last, after every value is in the store.
-    SaveRecorder stopped(false);
-    RunSavePass(sheet_, stopped, stopped, 1033);
-    EXPECT_EQ(stopped.log, Join(values, {"number SysTrayIcon\\Hide=0", "start daemon"}));
-
-    // Japanese users get the Shift-JIS charset whatever the font's; others the font's.
-    for (const auto& [language, charSet] : {std::pair{1041, SHIFTJIS_CHARSET}, std::pair{1031, RUSSIAN_CHARSET}}) {
-        SaveRecorder recorder(false);
-        SaveOsdSettings(sheet_.m_osd, recorder, static_cast<LANGID>(language));
-        EXPECT_EQ(recorder.log, OsdValues(DistinctFont(0), sheet_.m_osd, charSet)) << language;
-    }
-}
-
 TEST_F(SavePass, OsdValuesComeFromTheRealExampleFont) {
     // The Example font as the page makes it: only the face and the size chosen.
     CPPageOSD& osd = sheet_.m_osd;
@@ -116,14 +97,8 @@ TEST_F(SavePass, OsdValuesComeFromTheRealExampleFont) {
     EXPECT_EQ(large.lfHeight, -MulDiv(dpi, 720, 720));
 }
 
-TEST_F(SavePass, PagesNeverShownWriteNothingAndEachUnknownSourceIsSkippedOnItsOwn) {
-    SaveRecorder stopped(false);
-    RunSavePass(sheet_, stopped, stopped, 1033);
-    EXPECT_EQ(stopped.log, Log{}) << "no value, no Hide, no daemon start";
-    SaveRecorder running(true);
-    RunSavePass(sheet_, running, running, 1033);
-    EXPECT_EQ(running.log, Log{"post 1840"});
-
+// A page never shown leaves its values unknown; each is skipped on its own.
+TEST_F(SavePass, EachUnknownSourceIsSkippedOnItsOwn) {
     sheet_.m_printLabel.m_colorRadio = 1;
     sheet_.m_osd.m_osdEnabled = 1;
     SaveRecorder some(false);
@@ -152,7 +127,11 @@ TEST(SavePassNotice, TrayChoiceDecidesTheDaemonNotice) {
     }
 }
 
-TEST_F(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
+// The applied key records first, each in its own order, then every value,
+// then the daemon's notice; a stopped daemon is started last, after every
+// value is in the store. Japanese users get the Shift-JIS charset whatever the
+// font's; others the font's.
+TEST_F(SavePass, WritesKeysThenEveryValueInOrderThenNotifiesTheDaemon) {
     KeyAssignment* keys = sheet_.m_state.keys;
     std::strcpy(keys[1].currentName, "Notes");
     std::strcpy(reinterpret_cast<char*>(keys[1].currentCommand), "C:\\notes.exe");
@@ -171,11 +150,11 @@ TEST_F(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
                       "string Buttons\\Aux2\\ActionCommand=C:\\notes.exe", "number Buttons\\Aux2\\ActionType=1"};
     const Log aux5 = {"string Buttons\\Aux5\\DisplayName=Computer", "string Buttons\\Aux5\\ActionParam1=",
                       "binary Buttons\\Aux5\\ActionCommand=6 bytes", "number Buttons\\Aux5\\ActionType=6"};
-    const Log rest = Join(Join(OsdValues(DistinctFont(0), sheet_.m_osd, RUSSIAN_CHARSET), kEnableValues),
-                          {"number SysTrayIcon\\Hide=0", "start daemon"});
-    SaveRecorder plain(false);
-    RunSavePass(sheet_, plain, plain, 1033);
-    EXPECT_EQ(plain.log, Join(Join(aux2, aux5), rest));
+    const Log values = Join(OsdValues(DistinctFont(0), sheet_.m_osd, RUSSIAN_CHARSET), kEnableValues);
+    SaveRecorder running(true);
+    RunSavePass(sheet_, running, running, 1033);
+    const Log notice = {"post 1840", "number SysTrayIcon\\Hide=0", "post 1841"};
+    EXPECT_EQ(running.log, Join(Join(Join(aux2, aux5), values), notice));
 
     // After Reset to defaults every key's subkey goes first, key by key.
     sheet_.m_customizeKeys.m_resetFlag = 1;
@@ -184,5 +163,11 @@ TEST_F(SavePass, KeyRecordsComeFirstEachInItsOwnOrder) {
     Log expected = Join(Join({"delete Buttons\\Aux1", "delete Buttons\\Aux2"}, aux2),
                         {"delete Buttons\\Aux3", "delete Buttons\\Aux4", "delete Buttons\\Aux5"});
     expected = Join(Join(expected, aux5), {"delete Buttons\\Aux6", "delete Buttons\\Aux7"});
-    EXPECT_EQ(reset.log, Join(expected, rest));
+    EXPECT_EQ(reset.log, Join(Join(expected, values), {"number SysTrayIcon\\Hide=0", "start daemon"}));
+
+    for (const auto& [language, charSet] : {std::pair{1041, SHIFTJIS_CHARSET}, std::pair{1031, RUSSIAN_CHARSET}}) {
+        SaveRecorder recorder(false);
+        SaveOsdSettings(sheet_.m_osd, recorder, static_cast<LANGID>(language));
+        EXPECT_EQ(recorder.log, OsdValues(DistinctFont(0), sheet_.m_osd, charSet)) << language;
+    }
 }

@@ -75,8 +75,6 @@ private:
     HWND host_ = nullptr;
 };
 
-std::string ItemText(const CTreeCtrl& tree, HTREEITEM item) { return tree.GetItemText(item); }
-
 std::vector<HTREEITEM> Children(const CTreeCtrl& tree, HTREEITEM parent) {
     std::vector<HTREEITEM> items;
     for (HTREEITEM item = tree.GetNextItem(parent, parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD); item;
@@ -88,14 +86,14 @@ std::vector<HTREEITEM> Children(const CTreeCtrl& tree, HTREEITEM parent) {
 
 std::vector<std::string> ChildNames(const CTreeCtrl& tree, HTREEITEM parent) {
     std::vector<std::string> names;
-    for (HTREEITEM item : Children(tree, parent)) names.push_back(ItemText(tree, item));
+    for (HTREEITEM item : Children(tree, parent)) names.push_back(tree.GetItemText(item));
     return names;
 }
 
 // The first child with the text, or with a text that starts with it.
 HTREEITEM Find(const CTreeCtrl& tree, HTREEITEM parent, const std::string& text, bool prefix = false) {
     for (HTREEITEM item : Children(tree, parent)) {
-        const std::string shown = ItemText(tree, item);
+        const std::string shown = tree.GetItemText(item);
         if (prefix ? shown.rfind(text, 0) == 0 : shown == text) return item;
     }
     return nullptr;
@@ -207,9 +205,9 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsEachFolderOnceWithTheShellsIcons) {
         const auto* data = reinterpret_cast<const ShellItemData*>(item.lParam);
         ASSERT_TRUE(data);
         constexpr UINT kSmall = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-        EXPECT_EQ(item.iImage, GetIconIndex(data->absoluteId, kSmall)) << ItemText(host.tree_, shown);
+        EXPECT_EQ(item.iImage, GetIconIndex(data->absoluteId, kSmall)) << host.tree_.GetItemText(shown);
         EXPECT_EQ(item.iSelectedImage, GetIconIndex(data->absoluteId, kSmall | SHGFI_OPENICON))
-            << ItemText(host.tree_, shown);
+            << host.tree_.GetItemText(shown);
     }
     for (int i = 0; i < 2; ++i) {
         host.tree_.SendMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tools));
@@ -232,7 +230,7 @@ TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     HTREEITEM documents = FindSpecial(host.tree_, CSIDL_PERSONAL);
     ASSERT_TRUE(documents) << "the desktop lists the documents folder";
     Select(host, documents);
-    EXPECT_EQ(host.displayName_, ItemText(host.tree_, documents));
+    EXPECT_EQ(host.displayName_, host.tree_.GetItemText(documents));
     // Wine's shell ends this folder's path with a backslash; Windows does not.
     std::string path = host.chosenCommand_;
     if (!path.empty() && path.back() == '\\') path.pop_back();
@@ -243,7 +241,7 @@ TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     HTREEITEM computer = FindSpecial(host.tree_, CSIDL_DRIVES);
     ASSERT_TRUE(computer) << "the desktop lists the computer";
     Select(host, computer);
-    EXPECT_EQ(host.displayName_, ItemText(host.tree_, computer));
+    EXPECT_EQ(host.displayName_, host.tree_.GetItemText(computer));
     EXPECT_EQ(host.chosenCommand_, "") << "a virtual folder has no text command";
     LPITEMIDLIST drives = nullptr;
     ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives)));
@@ -368,30 +366,11 @@ TEST_F(ShellTreeTest, ALargeLevelOpensNamingOnlyWhatIsShown) {
     HTREEITEM last = files.back();
     std::memcpy(&label, &last, sizeof last);  // the item goes in where the rectangle comes back
     ASSERT_TRUE(host.tree_.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label)));
-    const std::string name = ItemText(host.tree_, files.back());
+    const std::string name = host.tree_.GetItemText(files.back());
     EXPECT_EQ(name.rfind("file 159", 0), 0u) << name;
     CClientDC dc(host.tree_.m_hWnd);
     CSelectObject font(dc.get(), reinterpret_cast<HFONT>(host.tree_.SendMessage(WM_GETFONT)));
     SIZE text = {};
     GetTextExtentPoint32A(dc.get(), name.c_str(), static_cast<int>(name.size()), &text);
     EXPECT_GE(label.right - label.left, text.cx) << "the label is as wide as the name";
-}
-
-TEST(IdLists, SizesAndJoins) {
-    EXPECT_EQ(GetIdListSize(nullptr), 0u);
-    const BYTE empty[2] = {0, 0};
-    EXPECT_EQ(GetIdListSize(reinterpret_cast<LPCITEMIDLIST>(empty)), 2u);
-    const BYTE a[] = {4, 0, 'a', 'b', 0, 0};
-    const BYTE b[] = {3, 0, 'c', 5, 0, 'd', 'e', 'f', 0, 0};
-    LPITEMIDLIST joined =
-        ConcatIdLists(reinterpret_cast<LPCITEMIDLIST>(a), reinterpret_cast<LPCITEMIDLIST>(b));
-    ASSERT_TRUE(joined);
-    const BYTE expected[] = {4, 0, 'a', 'b', 3, 0, 'c', 5, 0, 'd', 'e', 'f', 0, 0};
-    EXPECT_EQ(GetIdListSize(joined), sizeof expected);
-    EXPECT_EQ(std::memcmp(joined, expected, sizeof expected), 0);
-    CoTaskMemFree(joined);
-    LPITEMIDLIST alone = ConcatIdLists(nullptr, reinterpret_cast<LPCITEMIDLIST>(a));
-    ASSERT_TRUE(alone);
-    EXPECT_EQ(std::memcmp(alone, a, sizeof a), 0);
-    CoTaskMemFree(alone);
 }
