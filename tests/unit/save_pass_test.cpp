@@ -1,17 +1,45 @@
-#include "example_font.h"
+#include "daemon_link.h"
 #include "key_assignment.h"
 #include "save_pass.h"
-#include "save_recorder.h"
 #include "save_steps.h"
+#include "settings_sink.h"
 #include "sheet.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 using Log = std::vector<std::string>;
 
 namespace {
+
+// Records what the Save pass writes and tells the daemon, in one ordered list.
+class SaveRecorder : public SettingsSink, public DaemonLink {
+public:
+    explicit SaveRecorder(bool daemonRunning) : running_(daemonRunning) {}
+
+    void SetNumber(LPCSTR subkey, LPCSTR name, DWORD value) override {
+        log.push_back(std::string("number ") + subkey + "\\" + name + "=" + std::to_string(value));
+    }
+    void SetString(LPCSTR subkey, LPCSTR name, LPCSTR value) override {
+        log.push_back(std::string("string ") + subkey + "\\" + name + "=" + value);
+    }
+    void SetBinary(LPCSTR subkey, LPCSTR name, const BYTE*, DWORD size) override {
+        log.push_back(std::string("binary ") + subkey + "\\" + name + "=" + std::to_string(size) + " bytes");
+    }
+    void DelKey(LPCSTR parent, LPCSTR child) override { log.push_back(std::string("delete ") + parent + "\\" + child); }
+
+    HWND Find() override { return running_ ? HWND_BROADCAST : nullptr; }
+    void Post(HWND, UINT message) override { log.push_back("post " + std::to_string(message)); }
+    void Start() override { log.push_back("start daemon"); }
+
+    std::vector<std::string> log;
+
+private:
+    bool running_;
+};
 
 Log Join(Log a, const Log& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -70,32 +98,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(SavePass, OsdValuesComeFromTheRealExampleFont) {
-    // The Example font as the page makes it: only the face and the size chosen.
-    CPPageOSD& osd = sheet_.m_osd;
-    EXPECT_EQ(MakeExampleFont(sheet_.m_state.exampleFont, "Courier New", 28), 280);
-    osd.m_exampleFont = &sheet_.m_state.exampleFont;
-    osd.m_pointSize = 28;
-    osd.m_colorIndex = 15;
-    osd.m_color = 0xFFFFFF;
-    osd.m_fontIndex = 2;
-    osd.m_sizeIndex = 4;
-    // 28 points at the screen's dots per inch (37.33 pixels at 96), stored negative.
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    LOGFONTA expected = {-MulDiv(dpi, 280, 720), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Courier New"};
-    SaveRecorder german(false);
-    SaveOsdSettings(osd, german, 1031);
-    EXPECT_EQ(german.log, OsdValues(expected, osd, 0));
-
-    // A refresh replaces the font the one object holds: 72 points is 720 tenths.
-    EXPECT_EQ(MakeExampleFont(sheet_.m_state.exampleFont, "Courier New", 72), 720);
-    LOGFONTA large = {};
-    ASSERT_TRUE(sheet_.m_state.exampleFont.GetLogFont(&large));
-    EXPECT_EQ(large.lfHeight, -MulDiv(dpi, 720, 720));
-}
 
 // A page never shown leaves its values unknown; each is skipped on its own.
 TEST_F(SavePass, EachUnknownSourceIsSkippedOnItsOwn) {
