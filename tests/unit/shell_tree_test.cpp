@@ -175,7 +175,6 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsEachFolderOnceWithTheShellsIcons) {
     host.tree_.AttachSystemImageList();
     EXPECT_TRUE(host.tree_.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)) << "the system's small icons";
     host.tree_.FillTree(CSIDL_COMMON_STARTMENU);
-    EXPECT_EQ(host.tree_.m_rootFolder, CSIDL_COMMON_STARTMENU);
     HTREEITEM own = Find(host.tree_, TVI_ROOT, folder_);
     ASSERT_TRUE(own) << "top level holds the test's folder";
     EXPECT_EQ(Item(host.tree_, own).cChildren, 1) << "an expand button before the folder is opened";
@@ -224,7 +223,6 @@ TEST_F(ShellTreeTest, ProgramsTreeLoadsEachFolderOnceWithTheShellsIcons) {
 TEST_F(ShellTreeTest, FilesTreeTakesFoldersByPathOrByIdList) {
     TreeHost host;
     host.tree_.FillTree(CSIDL_DESKTOP);
-    EXPECT_EQ(host.tree_.m_rootFolder, CSIDL_DESKTOP);
     state_.selectedKey = 1;
 
     HTREEITEM documents = FindSpecial(host.tree_, CSIDL_PERSONAL);
@@ -373,4 +371,23 @@ TEST_F(ShellTreeTest, ALargeLevelOpensNamingOnlyWhatIsShown) {
     SIZE text = {};
     GetTextExtentPoint32A(dc.get(), name.c_str(), static_cast<int>(name.size()), &text);
     EXPECT_GE(label.right - label.left, text.cx) << "the label is as wide as the name";
+}
+
+TEST(IdLists, SizesAndJoins) {
+    EXPECT_EQ(GetIdListSize(nullptr), 0u);
+    const BYTE empty[2] = {0, 0};
+    EXPECT_EQ(GetIdListSize(reinterpret_cast<LPCITEMIDLIST>(empty)), 2u);
+    const BYTE a[] = {4, 0, 'a', 'b', 0, 0};
+    const BYTE b[] = {3, 0, 'c', 5, 0, 'd', 'e', 'f', 0, 0};
+    LPITEMIDLIST joined =
+        ConcatIdLists(reinterpret_cast<LPCITEMIDLIST>(a), reinterpret_cast<LPCITEMIDLIST>(b));
+    ASSERT_TRUE(joined);
+    const BYTE expected[] = {4, 0, 'a', 'b', 3, 0, 'c', 5, 0, 'd', 'e', 'f', 0, 0};
+    EXPECT_EQ(GetIdListSize(joined), sizeof expected);
+    EXPECT_EQ(std::memcmp(joined, expected, sizeof expected), 0);
+    CoTaskMemFree(joined);
+    LPITEMIDLIST alone = ConcatIdLists(nullptr, reinterpret_cast<LPCITEMIDLIST>(a));
+    ASSERT_TRUE(alone);
+    EXPECT_EQ(std::memcmp(alone, a, sizeof a), 0);
+    CoTaskMemFree(alone);
 }

@@ -20,13 +20,6 @@ struct Stored {
     }
 };
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 LONG FontHeight(const CFont& font) {
     LOGFONTA made = {};
     return font.GetLogFont(&made) ? made.lfHeight : 0;
@@ -79,7 +72,9 @@ TEST(SummaryValues, ColourAndSizeComeFromThePageOnceItPublished) {
 }
 
 TEST(SummaryValues, FallbackFontReadsTheStoredHeightAsFinishWroteIt) {
-    const int dpi = ScreenDpi();
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     CFont font;
     // Positive: points.
     ASSERT_TRUE(MakeFallbackFont(font, "Arial", 28));
