@@ -47,9 +47,9 @@ protected:
                                            static_cast<DWORD>(value.data.size())));
         }
     }
-    static void SaveAll(bool resetFlag) {
+    static void SaveAll() {
         ProfileSink sink;
-        for (int k = 0; k < kKeyCount; ++k) keys::SaveKey(k, resetFlag, sink);
+        for (int k = 0; k < kKeyCount; ++k) keys::SaveKey(k, false, sink);
     }
     void PendList(int k, const std::vector<BYTE>& list) {
         keys::SetPendingIdList(state_.keys[k], list.data(), static_cast<int>(list.size()));
@@ -159,7 +159,7 @@ TEST_F(KeyRecordsTest, UntouchedRecordsStayAsStoredByteForByte) {
         Store(3, record);
         const driver::RegistrySnapshot before = driver::Snapshot(HKEY_CURRENT_USER, root_);
         keys::Load();
-        SaveAll(false);
+        SaveAll();
         EXPECT_EQ(driver::Snapshot(HKEY_CURRENT_USER, root_), before)
             << driver::Describe(driver::Snapshot(HKEY_CURRENT_USER, root_));
     }
@@ -199,7 +199,7 @@ TEST_F(KeyRecordsTest, AppliedRecordsAreWrittenWhole) {
     state_.selectedKey = -1;
     keys::SetPendingText(state_.keys[3], "C:\\never.exe");
     keys::ApplyPending("Never");
-    SaveAll(false);
+    SaveAll();
 
     EXPECT_EQ(Written(0), (Values{{"DisplayName", Sz("Computer")}, {"ActionParam1", Sz("")},
                                   {"ActionCommand", Block(kComputer)}, {"ActionType", Number(6)}}));

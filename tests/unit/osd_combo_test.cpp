@@ -5,6 +5,7 @@
 #include "color_combo.h"
 #include "dlg_init.h"
 #include "font_combo.h"
+#include "gdi.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -74,20 +75,16 @@ public:
     static constexpr int kWidth = 40, kHeight = 20;
 
     template <typename Combo>
-    ItemCanvas(Combo& combo, UINT itemId, UINT state) : dc_(CreateCompatibleDC(nullptr)) {
+    ItemCanvas(Combo& combo, UINT itemId, UINT state) {
         BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
+        void** bits = reinterpret_cast<void**>(&bits_);
+        bitmap_.Attach(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, bits, nullptr, 0));
+        const CSelectObject selected(dc_.get(), bitmap_.GetSafeHandle());
         for (int i = 0; bits_ && i < kWidth * kHeight; ++i) bits_[i] = 0x010203;  // kUntouched as BGRA
         DRAWITEMSTRUCT item = {ODT_COMBOBOX, 0,   itemId, ODA_DRAWENTIRE, state, combo.m_hWnd,
-                               dc_,          {0, 0, kWidth, kHeight}, 0};
+                               dc_.get(),    {0, 0, kWidth, kHeight}, 0};
         combo.DrawItem(item);
         GdiFlush();
-    }
-    ~ItemCanvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
     }
     COLORREF At(int x, int y) const {
         const DWORD bgra = bits_ ? bits_[y * kWidth + x] : 0;
@@ -109,10 +106,9 @@ public:
     }
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    DWORD* bits_ = nullptr;
+    CMemoryDC dc_{nullptr};
+    CGdiObject<HBITMAP> bitmap_;
+    DWORD* bits_ = nullptr;  // the picture's pixels, which outlive its selection
 };
 
 LOGFONTA Face(const char* name, LONG weight) {

@@ -290,6 +290,7 @@ TEST_F(ShellTreeTest, EachItemNamesOnlyWhatItChooses) {
     ASSERT_TRUE(driver::MakeShellLink(menu + "\\Dangling.lnk", gone.c_str(), "-x"));
     ASSERT_TRUE(DeleteFileA(gone.c_str()));
     ASSERT_TRUE(driver::MakeShellLinkToFolder(menu + "\\Computer link.lnk", CSIDL_DRIVES));
+    ASSERT_TRUE(driver::MakeShellLink(menu + "\\Long arguments.lnk", kTarget, std::string(300, 'a').c_str()));
     ASSERT_TRUE(driver::MakeFile(menu + "\\No address.url"));
     ASSERT_TRUE(driver::MakeUrlShortcut(menu + "\\Long address.url", "http://example.test/" + std::string(280, 'u')));
     const std::string longName(300 - menu.size() - 5, 'L');
@@ -320,6 +321,7 @@ TEST_F(ShellTreeTest, EachItemNamesOnlyWhatItChooses) {
         {Find(host.tree_, own, "Broken", true), "a link that cannot be read", "", ""},
         {Find(host.tree_, own, "Dangling", true), "a link whose target is gone", "", ""},
         {Find(host.tree_, own, "Computer link", true), "a link to a virtual folder", "", ""},
+        {Find(host.tree_, own, "Long arguments", true), "arguments longer than a field", "", ""},
         {Find(host.tree_, own, "No address", true), "a shortcut without an address", "", ""},
         {Find(host.tree_, own, "Long address", true), "an address longer than a field", "", ""},
         {Find(host.tree_, own, "LLLL", true), "a path longer than MAX_PATH", "", ""},
