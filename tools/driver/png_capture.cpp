@@ -7,6 +7,14 @@
 namespace driver {
 namespace {
 
+BOOL CALLBACK FindPendingPaint(HWND window, LPARAM param) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(param) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 template <class T>
 struct Com {
     T* p = nullptr;
@@ -65,6 +73,12 @@ bool WritePng(const std::wstring& path, UINT width, UINT height, UINT stride, st
 }
 
 }  // namespace
+
+bool PaintPending(HWND window) {
+    bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!pending) EnumChildWindows(window, FindPendingPaint, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
 
 bool CaptureToPng(const std::string& path, HWND window, std::string* error) {
     RECT rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
