@@ -18,7 +18,7 @@ public:
     FrameProbe(const FrameProbe&) = delete;
     FrameProbe& operator=(const FrameProbe&) = delete;
 
-    // Loads the probe into the running process (once; a second probe of the
+    // Brings the probe into the running process (once; a second probe of the
     // same process shares it) and waits for its thread; reports a failure
     // "cannot hook process <id>: ..." when it cannot.
     bool Attach(DWORD processId);
@@ -29,7 +29,6 @@ public:
     std::optional<frame_probe::ObjectCounts> Objects();
     // From now on counts the sounds the program plays.
     bool CountSounds() { return Installed(frame_probe::kInstallSoundExport); }
-    // The sounds played since CountSounds.
     std::optional<DWORD> SoundsPlayed() { return Run(frame_probe::kSoundsExport); }
     frame_probe::Cursor Cursor();
     // The font of control id on the sheet's shown page; nothing (with a
@@ -40,7 +39,6 @@ public:
     std::optional<DWORD> Run(const char* exportName, UINT_PTR parameter = 0);
     // The same without a failure, waiting up to timeoutMs.
     std::optional<DWORD> Ask(const char* exportName, UINT_PTR parameter, DWORD timeoutMs);
-    // Where the probe writes its larger answers.
     const frame_probe::Block& Answers() const { return *block_; }
 
 private:

@@ -1,5 +1,7 @@
 #include "png_capture.h"
 
+#include "unique_handle.h"
+
 #include <wincodec.h>
 
 #include <vector>
@@ -14,13 +16,6 @@ BOOL CALLBACK FindPendingPaint(HWND window, LPARAM param) {
     }
     return TRUE;
 }
-
-template <class T>
-struct Com {
-    T* p = nullptr;
-    ~Com() { if (p) p->Release(); }
-    T* operator->() const { return p; }
-};
 
 // Copies the screen rectangle into top-down 24-bit BGR rows.
 bool Capture(const RECT& rect, std::vector<BYTE>& pixels, UINT& stride) {
@@ -54,13 +49,13 @@ bool Capture(const RECT& rect, std::vector<BYTE>& pixels, UINT& stride) {
 }
 
 bool WritePng(const std::wstring& path, UINT width, UINT height, UINT stride, std::vector<BYTE>& pixels) {
-    Com<IWICImagingFactory> factory;
-    Com<IWICStream> stream;
-    Com<IWICBitmapEncoder> encoder;
-    Com<IWICBitmapFrameEncode> frame;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                      reinterpret_cast<void**>(&factory.p))) &&
+                                      factory.Out())) &&
            SUCCEEDED(factory->CreateStream(&stream.p)) &&
            SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.p)) &&

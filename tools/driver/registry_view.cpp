@@ -110,9 +110,11 @@ std::optional<std::string> ReadString(HKEY root, const std::string& path, const 
 bool WriteValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data,
                 DWORD size, REGSAM view) {
     HKEY made = nullptr;
-    const LSTATUS opened = RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE | view, nullptr, &made, nullptr);
+    const LSTATUS opened = RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE | view, nullptr, &made,
+                                           nullptr);
     const Key key(opened == ERROR_SUCCESS ? made : nullptr);
-    return key && RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+    const auto bytes = static_cast<const BYTE*>(data);
+    return key && RegSetValueExA(key.get(), name.c_str(), 0, type, bytes, size) == ERROR_SUCCESS;
 }
 
 bool WriteNumber(HKEY root, const std::string& path, const std::string& name, DWORD value) {

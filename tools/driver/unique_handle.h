@@ -1,4 +1,5 @@
-// A kernel handle that closes itself; INVALID_HANDLE_VALUE counts as none.
+// Handles that close themselves: a kernel handle (INVALID_HANDLE_VALUE counts
+// as none) and a COM interface pointer.
 #pragma once
 
 #include <windows.h>
@@ -14,4 +15,17 @@ public:
     UniqueHandle() = default;
     explicit UniqueHandle(HANDLE handle) : unique_ptr(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
     void Reset() { reset(); }
+};
+
+template <class Interface>
+struct ComPtr {
+    Interface* p = nullptr;
+    ComPtr() = default;
+    ~ComPtr() {
+        if (p) p->Release();
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    Interface* operator->() const { return p; }
+    void** Out() { return reinterpret_cast<void**>(&p); }
 };
