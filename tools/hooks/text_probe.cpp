@@ -46,11 +46,8 @@ std::optional<Kind> TextKind(HWND window) {
     GetClassNameA(window, className, sizeof className);
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     if (lstrcmpiA(className, "Static") == 0) {
-        const LONG kind = style & SS_TYPEMASK;
-        if (kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT || kind == SS_SIMPLE ||
-            kind == SS_LEFTNOWORDWRAP) {
-            return kStatic;
-        }
+        const LONG type = style & SS_TYPEMASK;  // SS_LEFT, SS_CENTER and SS_RIGHT are 0 to 2
+        if (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) return kStatic;
         return std::nullopt;
     }
     if (lstrcmpiA(className, "Button") != 0 || (style & (BS_BITMAP | BS_ICON))) return std::nullopt;
