@@ -1,3 +1,5 @@
+// Programs under test, the files they write, waiting for them, and the step
+// the test is at.
 #include "driver.h"
 #include "unique_handle.h"
 

@@ -1,9 +1,9 @@
-// RavlenFrameProbe.dll: loaded into a running program by a test, it serves
-// the test's block from a thread of its own (started as it loads), and holds
-// the exports that answer: the cursor shown, the controls' fonts, COM on the
-// page's thread, the frame's commands and the high-contrast queries. It also
-// holds a CBT hook procedure that a test sets over the desktop to keep the
-// wizard from making its sheet.
+// RavlenFrameProbe.dll: brought into a running program by a test's message
+// hook, it serves the test's block from a thread of its own (started as it
+// loads), and holds the exports that answer: the cursor shown, the controls'
+// fonts, COM on the page's thread, the frame's commands and the high-contrast
+// queries. It also holds a CBT hook procedure that a test sets over the
+// desktop to keep the wizard from making its sheet.
 #include "import_patch.h"
 #include "probe.h"
 
