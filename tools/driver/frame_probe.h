@@ -1,13 +1,10 @@
-// A look from inside a running program: the probe library is loaded into it
-// and answers through one block of shared memory, served by the probe's own
-// thread there, as Wine shows another process neither its GDI objects nor its
-// cursor, fonts or sounds.
+// A look from inside a running program through the probe library (its
+// protocol is in ../hooks/frame_probe_state.h).
 #pragma once
 
 #include "../hooks/frame_probe_state.h"
 #include "unique_handle.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,37 +14,36 @@ namespace driver {
 class FrameProbe {
 public:
     FrameProbe() = default;
-    ~FrameProbe();
+    ~FrameProbe() { UnmapViewOfFile(block_); }
     FrameProbe(const FrameProbe&) = delete;
     FrameProbe& operator=(const FrameProbe&) = delete;
 
-    // Loads the probe into the running process (once; a second probe of the
+    // Brings the probe into the running process (once; a second probe of the
     // same process shares it) and waits for its thread; reports a failure
     // "cannot hook process <id>: ..." when it cannot.
     bool Attach(DWORD processId);
     bool Alive() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
     // From now on counts the GDI objects the program's modules make and delete.
-    bool CountObjects();
+    bool CountObjects() { return Installed(frame_probe::kInstallExport); }
     // The objects held now (GDI ones since CountObjects).
     std::optional<frame_probe::ObjectCounts> Objects();
     // From now on counts the sounds the program plays.
-    bool CountSounds();
-    // The sounds played since CountSounds.
+    bool CountSounds() { return Installed(frame_probe::kInstallSoundExport); }
     std::optional<DWORD> SoundsPlayed() { return Run(frame_probe::kSoundsExport); }
-    // The cursor the system shows.
     frame_probe::Cursor Cursor();
     // The font of control id on the sheet's shown page; nothing (with a
     // failure) when the control is missing or uses the system font.
     std::optional<LOGFONTA> ControlFont(int id);
     // Asks the probe the question its export exportName answers; nothing
     // (with a failure) when the probe is not loaded or does not answer in time.
-    std::optional<DWORD> Run(const char* exportName, void* parameter = nullptr);
+    std::optional<DWORD> Run(const char* exportName, UINT_PTR parameter = 0);
     // The same without a failure, waiting up to timeoutMs.
-    std::optional<DWORD> Ask(const char* exportName, void* parameter, DWORD timeoutMs);
-    // Where the probe writes its larger answers.
+    std::optional<DWORD> Ask(const char* exportName, UINT_PTR parameter, DWORD timeoutMs);
     const frame_probe::Block& Answers() const { return *block_; }
 
 private:
+    bool Installed(const char* exportName);
+
     UniqueHandle process_;
     UniqueHandle section_;
     UniqueHandle request_;
@@ -70,24 +66,21 @@ private:
     FrameProbe& probe_;
 };
 
-std::string Describe(const text_probe::Misfit& misfit);
+inline std::string Describe(const text_probe::Misfit& misfit) { return misfit.description; }
 
-// The system's high-contrast state as the hooked programs see it. Wine always
-// reports it off and cannot switch it on, so their SystemParametersInfo
+// The system's high-contrast state as the hooked program sees it. Wine always
+// reports it off and cannot switch it on, so the program's SystemParametersInfo
 // answers SPI_GETHIGHCONTRAST with the state set here (off at first), and
 // every other query as the system does.
 class HighContrast {
 public:
-    HighContrast() = default;
-    // Hooked programs that still run get the system's own answer again.
+    // A hooked program that still runs gets the system's own answer again.
     ~HighContrast();
-    HighContrast(const HighContrast&) = delete;
-    HighContrast& operator=(const HighContrast&) = delete;
 
     // Hooks SystemParametersInfoA (and W) in every module the running process
     // has loaded by then. Reports a failure when it cannot.
     bool Hook(DWORD processId);
-    // The state every hooked program reports from now on; they learn of the
+    // The state the hooked program reports from now on; it learns of the
     // change when told, as by Announce.
     void Set(bool on);
     // Tells window of a change, as the system does when high contrast is
@@ -96,8 +89,7 @@ public:
     static bool Announce(HWND window);
 
 private:
-    std::vector<std::unique_ptr<FrameProbe>> hooked_;
-    bool on_ = false;
+    FrameProbe probe_;
 };
 
 }  // namespace driver

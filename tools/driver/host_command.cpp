@@ -1,8 +1,6 @@
 #include "host_command.h"
 
-#include "text_file.h"
-#include "wait.h"
-#include "window_query.h"
+#include "driver.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +15,6 @@ using ToUnix = char*(CDECL*)(LPCWSTR);
 using ToDos = WCHAR*(CDECL*)(const char*);
 
 FARPROC WineExport(const char* name) { return GetProcAddress(GetModuleHandleA("kernel32.dll"), name); }
-
 
 }  // namespace
 

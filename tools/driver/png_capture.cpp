@@ -1,5 +1,7 @@
 #include "png_capture.h"
 
+#include "unique_handle.h"
+
 #include <wincodec.h>
 
 #include <vector>
@@ -7,12 +9,13 @@
 namespace driver {
 namespace {
 
-template <class T>
-struct Com {
-    T* p = nullptr;
-    ~Com() { if (p) p->Release(); }
-    T* operator->() const { return p; }
-};
+BOOL CALLBACK FindPendingPaint(HWND window, LPARAM param) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(param) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
 
 // Copies the screen rectangle into top-down 24-bit BGR rows.
 bool Capture(const RECT& rect, std::vector<BYTE>& pixels, UINT& stride) {
@@ -46,13 +49,13 @@ bool Capture(const RECT& rect, std::vector<BYTE>& pixels, UINT& stride) {
 }
 
 bool WritePng(const std::wstring& path, UINT width, UINT height, UINT stride, std::vector<BYTE>& pixels) {
-    Com<IWICImagingFactory> factory;
-    Com<IWICStream> stream;
-    Com<IWICBitmapEncoder> encoder;
-    Com<IWICBitmapFrameEncode> frame;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                      reinterpret_cast<void**>(&factory.p))) &&
+                                      factory.Out())) &&
            SUCCEEDED(factory->CreateStream(&stream.p)) &&
            SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.p)) &&
@@ -65,6 +68,12 @@ bool WritePng(const std::wstring& path, UINT width, UINT height, UINT stride, st
 }
 
 }  // namespace
+
+bool PaintPending(HWND window) {
+    bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!pending) EnumChildWindows(window, FindPendingPaint, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
 
 bool CaptureToPng(const std::string& path, HWND window, std::string* error) {
     RECT rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

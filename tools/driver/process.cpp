@@ -1,10 +1,7 @@
-// Programs under test, the files they write, and waiting for them.
-#include "process.h"
-
-#include "test_step.h"
-#include "text_file.h"
+// Programs under test, the files they write, waiting for them, and the step
+// the test is at.
+#include "driver.h"
 #include "unique_handle.h"
-#include "wait.h"
 
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
@@ -12,7 +9,6 @@
 #include <fstream>
 #include <mutex>
 #include <utility>
-#include <vector>
 
 namespace driver {
 namespace {
@@ -22,7 +18,21 @@ namespace {
 std::mutex startedLock;
 std::vector<UniqueHandle> started;
 
+// Read by the watchdog's thread while the test's thread writes it.
+std::mutex stepLock;
+std::string step = "starting";
+
 }  // namespace
+
+void NoteStep(const std::string& text) {
+    std::lock_guard<std::mutex> lock(stepLock);
+    step = text;
+}
+
+std::string CurrentStep() {
+    std::lock_guard<std::mutex> lock(stepLock);
+    return step;
+}
 
 std::string EnvironmentOr(const char* name, const std::string& fallback) {
     char value[MAX_PATH] = {};
@@ -32,10 +42,12 @@ std::string EnvironmentOr(const char* name, const std::string& fallback) {
 
 std::string BinPath(const std::string& file) { return EnvironmentOr("RAVLEN_BIN_DIR", ".") + "\\" + file; }
 
-Process::~Process() { Kill(); }
-
-Process::Process(Process&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+std::string FileBesideTest(const std::string& file) {
+    char exe[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const std::string path(exe, n < MAX_PATH ? n : 0);
+    return path.substr(0, path.find_last_of("\\/") + 1) + file;
+}
 
 Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
@@ -69,8 +81,6 @@ Process Process::Start(const std::string& program, const std::string& arguments)
     return process;
 }
 
-bool Process::IsRunning() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
-
 bool Process::WaitForExit(DWORD timeoutMs, const std::string& what) {
     return WaitUntil([this] { return !IsRunning(); }, timeoutMs, what);
 }
@@ -82,19 +92,16 @@ DWORD Process::ExitCode() const {
 }
 
 void Process::Kill() {
-    if (!handle_) return;
     if (IsRunning()) {
         TerminateProcess(handle_, 1);
         WaitForSingleObject(handle_, 5000);
     }
-    CloseHandle(std::exchange(handle_, nullptr));
+    if (handle_) CloseHandle(std::exchange(handle_, nullptr));
 }
 
 void EndStartedProcesses() {
     std::lock_guard<std::mutex> lock(startedLock);
-    for (const UniqueHandle& process : started) {
-        if (WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process.get(), 1);
-    }
+    for (const UniqueHandle& process : started) TerminateProcess(process.get(), 1);
 }
 
 std::map<DWORD, std::string> ProgramNames() {
@@ -130,9 +137,7 @@ ScopedEnvironment::ScopedEnvironment(const std::string& name, const std::string&
     SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
-ScopedEnvironment::~ScopedEnvironment() {
-    SetEnvironmentVariableA(name_.c_str(), hadOld_ ? old_.c_str() : nullptr);
-}
+ScopedEnvironment::~ScopedEnvironment() { SetEnvironmentVariableA(name_.c_str(), hadOld_ ? old_.c_str() : nullptr); }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, const std::string& what) {
     NoteStep("waiting up to " + std::to_string(timeoutMs) + " ms for " + what);

@@ -1,4 +1,6 @@
-// Programs under test: started, watched and, if a test leaves one running, ended.
+// Programs under test: started, watched and, if a test leaves one running,
+// ended. (Its few includes stay light: the C library's threads include a
+// <process.h> of their own, which this header shadows.)
 #pragma once
 
 #include <windows.h>
@@ -16,11 +18,9 @@ std::string BinPath(const std::string& file);
 class Process {
 public:
     Process() = default;
-    ~Process();
-    Process(Process&& other) noexcept;
+    ~Process() { Kill(); }
+    Process(Process&& other) noexcept { *this = std::move(other); }
     Process& operator=(Process&& other) noexcept;
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
 
     // Starts program with an optional argument string; the child inherits this
     // process's environment. Adds a failure and returns an empty Process when
@@ -29,8 +29,7 @@ public:
 
     explicit operator bool() const { return handle_ != nullptr; }
     DWORD id() const { return id_; }
-    bool IsRunning() const;
-
+    bool IsRunning() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
     // Waits for the process to end; reports a failure on timeout.
     bool WaitForExit(DWORD timeoutMs, const std::string& what);
     DWORD ExitCode() const;
@@ -45,7 +44,6 @@ private:
 // Ends every program that Process::Start started and that still runs: the
 // last act of a test program that ran out of time.
 void EndStartedProcesses();
-
 // The running programs' file names, by process id.
 std::map<DWORD, std::string> ProgramNames();
 // Ends every process whose program file is named exeName (for example

@@ -1,8 +1,7 @@
 #include "registry_view.h"
 
-#include "log_pixels.h"
-
 #include <cstring>
+#include <memory>
 #include <sstream>
 
 namespace driver {
@@ -21,22 +20,15 @@ RegistryValue DwordValue(DWORD number) {
 
 namespace {
 
-class Key {
-public:
-    Key(HKEY root, const std::string& path, REGSAM access, bool create = false) {
-        const LSTATUS status = create
-                                   ? RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, access, nullptr, &key_, nullptr)
-                                   : RegOpenKeyExA(root, path.c_str(), 0, access, &key_);
-        if (status != ERROR_SUCCESS) key_ = nullptr;
-    }
-    ~Key() { if (key_) RegCloseKey(key_); }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
+struct KeyCloser {
+    void operator()(HKEY key) const { RegCloseKey(key); }
 };
+using Key = std::unique_ptr<HKEY__, KeyCloser>;
+
+Key Open(HKEY root, const std::string& path, REGSAM access) {
+    HKEY key = nullptr;
+    return Key(RegOpenKeyExA(root, path.c_str(), 0, access, &key) == ERROR_SUCCESS ? key : nullptr);
+}
 
 void Collect(HKEY key, const std::string& prefix, RegistrySnapshot& out) {
     DWORD maxSubkey = 0, maxValueName = 0, maxData = 0;
@@ -60,7 +52,7 @@ void Collect(HKEY key, const std::string& prefix, RegistrySnapshot& out) {
         DWORD nameLength = static_cast<DWORD>(name.size());
         if (RegEnumKeyExA(key, i, name.data(), &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
         const std::string child = prefix + name.data() + "\\";
-        Key childKey(key, name.data(), KEY_READ);
+        const Key childKey = Open(key, name.data(), KEY_READ);
         if (!childKey.get()) continue;
         // A key with no values still shows in the snapshot, so that an added
         // empty key is a difference too.
@@ -73,8 +65,7 @@ void Collect(HKEY key, const std::string& prefix, RegistrySnapshot& out) {
 
 RegistrySnapshot Snapshot(HKEY root, const std::string& path, REGSAM view) {
     RegistrySnapshot snapshot;
-    Key key(root, path, KEY_READ | view);
-    if (key.get()) Collect(key.get(), "", snapshot);
+    if (const Key key = Open(root, path, KEY_READ | view)) Collect(key.get(), "", snapshot);
     return snapshot;
 }
 
@@ -87,8 +78,8 @@ std::string Describe(const RegistrySnapshot& snapshot) {
 }
 
 std::optional<RegistryValue> ReadValue(HKEY root, const std::string& path, const std::string& name, REGSAM view) {
-    Key key(root, path, KEY_READ | view);
-    if (!key.get()) return std::nullopt;
+    const Key key = Open(root, path, KEY_READ | view);
+    if (!key) return std::nullopt;
     DWORD size = 0;
     RegistryValue value;
     if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) return {};
@@ -118,9 +109,12 @@ std::optional<std::string> ReadString(HKEY root, const std::string& path, const 
 
 bool WriteValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data,
                 DWORD size, REGSAM view) {
-    Key key(root, path, KEY_WRITE | view, true);
-    return key.get() &&
-           RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+    HKEY made = nullptr;
+    const LSTATUS opened = RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE | view, nullptr, &made,
+                                           nullptr);
+    const Key key(opened == ERROR_SUCCESS ? made : nullptr);
+    const auto bytes = static_cast<const BYTE*>(data);
+    return key && RegSetValueExA(key.get(), name.c_str(), 0, type, bytes, size) == ERROR_SUCCESS;
 }
 
 bool WriteNumber(HKEY root, const std::string& path, const std::string& name, DWORD value) {
@@ -132,15 +126,14 @@ bool WriteString(HKEY root, const std::string& path, const std::string& name, co
 }
 
 bool KeyExists(HKEY root, const std::string& path, REGSAM view) {
-    Key key(root, path, KEY_READ | view);
-    return key.get() != nullptr;
+    return Open(root, path, KEY_READ | view) != nullptr;
 }
 
 bool DeleteKey(HKEY root, const std::string& path, REGSAM view) {
     if (!KeyExists(root, path, view)) return true;
     const size_t slash = path.find_last_of('\\');
-    Key parent(root, slash == std::string::npos ? std::string() : path.substr(0, slash), KEY_ALL_ACCESS | view);
-    return parent.get() && RegDeleteTreeA(parent.get(), path.substr(slash + 1).c_str()) == ERROR_SUCCESS;
+    const Key parent = Open(root, slash == std::string::npos ? "" : path.substr(0, slash), KEY_ALL_ACCESS | view);
+    return parent && RegDeleteTreeA(parent.get(), path.substr(slash + 1).c_str()) == ERROR_SUCCESS;
 }
 
 constexpr char kDesktop[] = "Control Panel\\Desktop";
@@ -153,10 +146,9 @@ ScopedLogPixels::ScopedLogPixels(DWORD dpi) {
 ScopedLogPixels::~ScopedLogPixels() {
     if (old_) {
         WriteNumber(HKEY_CURRENT_USER, kDesktop, "LogPixels", *old_);
-        return;
+    } else {
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
     }
-    Key key(HKEY_CURRENT_USER, kDesktop, KEY_SET_VALUE);
-    if (key.get()) RegDeleteValueA(key.get(), "LogPixels");
 }
 
 }  // namespace driver

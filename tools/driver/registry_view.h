@@ -40,4 +40,18 @@ bool KeyExists(HKEY root, const std::string& path, REGSAM view = 0);
 // Removes root\path with everything under it; true also when it was absent.
 bool DeleteKey(HKEY root, const std::string& path, REGSAM view = 0);
 
+// Sets the screen's logical resolution (HKCU\Control Panel\Desktop "LogPixels"),
+// which sets the size of the system fonts and so the dialog base units, for
+// programs started from now on, and puts the old one back afterwards.
+class ScopedLogPixels {
+public:
+    explicit ScopedLogPixels(DWORD dpi);
+    ~ScopedLogPixels();
+    ScopedLogPixels(const ScopedLogPixels&) = delete;
+    ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
+
+private:
+    std::optional<DWORD> old_;
+};
+
 }  // namespace driver

@@ -1,5 +1,6 @@
 #include "shell_items.h"
 
+#include "unique_handle.h"
 #include "window_query.h"
 
 #include <shlobj.h>
@@ -9,23 +10,16 @@
 namespace driver {
 namespace {
 
-// A shell link object and its file interface, released when it goes.
+// A shell link object and its file interface.
 struct ShellLink {
-    IShellLinkA* link = nullptr;
-    IPersistFile* file = nullptr;
+    ComPtr<IShellLinkA> link;
+    ComPtr<IPersistFile> file;
     ShellLink() {
-        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                       reinterpret_cast<void**>(&link)))) {
-            link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out()))) {
+            link->QueryInterface(IID_IPersistFile, file.Out());
         }
     }
-    ~ShellLink() {
-        if (file) file->Release();
-        if (link) link->Release();
-    }
-    ShellLink(const ShellLink&) = delete;
-    ShellLink& operator=(const ShellLink&) = delete;
-    bool Save(const std::string& path) const { return file && SUCCEEDED(file->Save(Wide(path).c_str(), TRUE)); }
+    bool Save(const std::string& path) const { return file.p && SUCCEEDED(file->Save(Wide(path).c_str(), TRUE)); }
 };
 
 // The path in the wide form that the file functions take at any length.
@@ -40,14 +34,14 @@ std::string SpecialFolderPath(int csidl) {
 
 bool MakeShellLink(const std::string& linkPath, const char* target, const char* arguments) {
     ShellLink shell;
-    return shell.link && SUCCEEDED(shell.link->SetPath(target)) && SUCCEEDED(shell.link->SetArguments(arguments)) &&
+    return shell.link.p && SUCCEEDED(shell.link->SetPath(target)) && SUCCEEDED(shell.link->SetArguments(arguments)) &&
            shell.Save(linkPath);
 }
 
 std::string ShellLinkTarget(const std::string& linkPath) {
     ShellLink shell;
     char target[MAX_PATH] = {};
-    if (!shell.file || FAILED(shell.file->Load(Wide(linkPath).c_str(), STGM_READ)) ||
+    if (!shell.file.p || FAILED(shell.file->Load(Wide(linkPath).c_str(), STGM_READ)) ||
         FAILED(shell.link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH))) {
         return {};
     }
@@ -58,7 +52,7 @@ bool MakeShellLinkToFolder(const std::string& linkPath, int csidl) {
     LPITEMIDLIST folder = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &folder))) return false;
     ShellLink shell;
-    const bool ok = shell.link && SUCCEEDED(shell.link->SetIDList(folder)) && shell.Save(linkPath);
+    const bool ok = shell.link.p && SUCCEEDED(shell.link->SetIDList(folder)) && shell.Save(linkPath);
     CoTaskMemFree(folder);
     return ok;
 }
@@ -70,14 +64,11 @@ bool MakeUrlShortcut(const std::string& path, const std::string& address) {
 }
 
 bool MakeFile(const std::string& path, bool hidden) {
-    HANDLE file = CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const UniqueHandle file(CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr));
     const char text[] = "test file\r\n";
     DWORD written = 0;
-    const bool ok = WriteFile(file, text, sizeof text - 1, &written, nullptr) && written == sizeof text - 1;
-    CloseHandle(file);
-    return ok;
+    return file && WriteFile(file.get(), text, sizeof text - 1, &written, nullptr) && written == sizeof text - 1;
 }
 
 bool MakeFolders(const std::string& path) {

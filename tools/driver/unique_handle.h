@@ -1,33 +1,31 @@
-// A kernel handle that closes itself.
+// Handles that close themselves: a kernel handle (INVALID_HANDLE_VALUE counts
+// as none) and a COM interface pointer.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include <memory>
 
-class UniqueHandle {
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+
+class UniqueHandle : public std::unique_ptr<void, HandleCloser> {
 public:
     UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-    ~UniqueHandle() { Reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    explicit UniqueHandle(HANDLE handle) : unique_ptr(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+    void Reset() { reset(); }
+};
 
-    HANDLE get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset() {
-        if (handle_) CloseHandle(handle_);
-        handle_ = nullptr;
+template <class Interface>
+struct ComPtr {
+    Interface* p = nullptr;
+    ComPtr() = default;
+    ~ComPtr() {
+        if (p) p->Release();
     }
-
-private:
-    HANDLE handle_ = nullptr;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    Interface* operator->() const { return p; }
+    void** Out() { return reinterpret_cast<void**>(&p); }
 };

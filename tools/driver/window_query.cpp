@@ -1,14 +1,14 @@
 // Another program's windows, read and worked as a person does: what they show,
-// combo boxes, tree views, and input through the system's queue.
+// combo boxes, tree views, input through the system's queue, screenshots.
 #include "window_query.h"
 
-#include "paint_state.h"
-#include "tree_view.h"
+#include "driver.h"
+#include "png_capture.h"
 #include "unique_handle.h"
-#include "wait.h"
+
+#include <gtest/gtest.h>
 
 #include <cstring>
-#include <optional>
 #include <sstream>
 
 namespace driver {
@@ -88,15 +88,9 @@ std::vector<HWND> TopLevelWindows(const WindowQuery& query) {
 }
 
 HWND WaitForWindow(const WindowQuery& query, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            auto windows = TopLevelWindows(query);
-            found = windows.empty() ? nullptr : windows.front();
-            return found != nullptr;
-        },
-        timeoutMs, query.Describe());
-    return found;
+    std::vector<HWND> windows;
+    WaitUntil([&] { return !(windows = TopLevelWindows(query)).empty(); }, timeoutMs, query.Describe());
+    return windows.empty() ? nullptr : windows.front();
 }
 
 bool WaitForNoWindow(const WindowQuery& query, DWORD timeoutMs) {
@@ -113,11 +107,10 @@ std::string Text(HWND window) { return TextOf<char>(window); }
 std::string ShownText(HWND window) { return Utf8(TextOf<wchar_t>(window)); }
 
 std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), n, nullptr, nullptr);
+    std::string utf8(text.size() * 3, '\0');
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                                      static_cast<int>(utf8.size()), nullptr, nullptr);
+    utf8.resize(n > 0 ? static_cast<size_t>(n) : 0);
     return utf8;
 }
 
@@ -207,7 +200,7 @@ void PressChord(std::initializer_list<WORD> modifiers, WORD key) {
 
 namespace {
 
-// An item and room for its text, in the tree's process: one block serves a
+// Memory in the tree's process for one item and its text: one block serves a
 // whole search, as under Wine each allocation in another process is carried
 // out by that process's own threads.
 struct ItemBlock {
@@ -217,47 +210,40 @@ struct ItemBlock {
 
 class RemoteBlock {
 public:
-    RemoteBlock(HWND tree, SIZE_T size) {
+    explicit RemoteBlock(HWND tree) : tree_(tree) {
         DWORD processId = 0;
         GetWindowThreadProcessId(tree, &processId);
-        process_ =
-            UniqueHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-        if (process_)
-            address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        constexpr DWORD kAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+        process_ = UniqueHandle(OpenProcess(kAccess, FALSE, processId));
+        if (process_) {
+            address_ = VirtualAllocEx(process_.get(), nullptr, sizeof(ItemBlock), MEM_COMMIT | MEM_RESERVE,
+                                      PAGE_READWRITE);
+        }
     }
     ~RemoteBlock() {
         if (address_) VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
     }
     RemoteBlock(const RemoteBlock&) = delete;
     RemoteBlock& operator=(const RemoteBlock&) = delete;
-    void* get() const { return address_; }
+    ItemBlock* get() const { return static_cast<ItemBlock*>(address_); }
     // Writes what, asks the tree msg about it, and reads it back.
     template <class T>
-    bool Exchange(HWND tree, UINT msg, WPARAM wParam, T& what) {
+    bool Exchange(UINT msg, WPARAM wParam, T& what) {
         return address_ && WriteProcessMemory(process_.get(), address_, &what, sizeof what, nullptr) &&
-               Ask(tree, msg, wParam, reinterpret_cast<LPARAM>(address_)) &&
+               Ask(tree_, msg, wParam, reinterpret_cast<LPARAM>(address_)) &&
                ReadProcessMemory(process_.get(), address_, &what, sizeof what, nullptr);
     }
 
 private:
+    HWND tree_;
     UniqueHandle process_;
     void* address_ = nullptr;
 };
 
-std::optional<RECT> TreeItemRect(HWND tree, HTREEITEM item) {
-    RemoteBlock remote(tree, sizeof(RECT));
-    // The message takes the item in the rectangle it fills.
-    RECT rect = {};
-    static_assert(sizeof(HTREEITEM) <= sizeof(RECT));
-    std::memcpy(&rect, &item, sizeof item);
-    if (!remote.Exchange(tree, TVM_GETITEMRECT, TRUE, rect)) return std::nullopt;
-    return rect;
-}
-
 }  // namespace
 
 HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
-    RemoteBlock remote(tree, sizeof(ItemBlock));
+    RemoteBlock remote(tree);
     const UINT first = parent == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD;
     auto item = reinterpret_cast<HTREEITEM>(Ask(tree, TVM_GETNEXTITEM, first, reinterpret_cast<LPARAM>(parent)));
     for (; item && remote.get();
@@ -265,9 +251,9 @@ HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
         ItemBlock block = {};
         block.item.mask = TVIF_TEXT;
         block.item.hItem = item;
-        block.item.pszText = static_cast<ItemBlock*>(remote.get())->text;
+        block.item.pszText = remote.get()->text;
         block.item.cchTextMax = MAX_PATH;
-        if (!remote.Exchange(tree, TVM_GETITEMA, 0, block)) continue;
+        if (!remote.Exchange(TVM_GETITEMA, 0, block)) continue;
         block.text[MAX_PATH - 1] = '\0';
         if (text == block.text) return item;
     }
@@ -276,10 +262,26 @@ HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
 
 bool ClickTreeItem(HWND tree, HTREEITEM item) {
     Ask(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-    const std::optional<RECT> rect = TreeItemRect(tree, item);
-    if (!rect) return false;
-    ClickAt(tree, {(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2});
+    RemoteBlock remote(tree);
+    // The message takes the item in the rectangle it fills.
+    RECT rect = {};
+    static_assert(sizeof(HTREEITEM) <= sizeof(RECT));
+    std::memcpy(&rect, &item, sizeof item);
+    if (!remote.Exchange(TVM_GETITEMRECT, TRUE, rect)) return false;
+    ClickAt(tree, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     return true;
+}
+
+std::string ScreenshotPath(const std::string& name) {
+    return EnvironmentOr("RAVLEN_SCREENSHOT_DIR", ".") + "\\" + name + ".png";
+}
+
+bool SaveScreenshot(const std::string& name, HWND window) {
+    if (window) WaitUntilPainted(window, kWaitMs);
+    std::string error;
+    if (CaptureToPng(ScreenshotPath(name), window, &error)) return true;
+    ADD_FAILURE() << "screenshot " << name << ": " << error;
+    return false;
 }
 
 }  // namespace driver

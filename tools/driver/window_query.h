@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -21,7 +23,6 @@ struct WindowQuery {
 std::vector<HWND> TopLevelWindows(const WindowQuery& query);
 // Waits for a matching top-level window; null (and a failure) on timeout.
 HWND WaitForWindow(const WindowQuery& query, DWORD timeoutMs);
-// Waits until no top-level window matches.
 bool WaitForNoWindow(const WindowQuery& query, DWORD timeoutMs);
 
 std::string ClassName(HWND window);
@@ -51,7 +52,6 @@ void ClickButton(HWND button);
 // Asks a window to close, as its close box does.
 void Close(HWND window);
 
-// Combo boxes are read through the marshalled combo messages.
 // The selected index, -1 for none or when the combo does not answer.
 int ComboSelection(HWND combo);
 int ComboCount(HWND combo);
@@ -59,18 +59,20 @@ int ComboCount(HWND combo);
 std::string ComboItemText(HWND combo, int index);
 // Clicks the combo (which opens its list and takes the focus), closes the list
 // and walks to index with Home and Down, each step a selection change the
-// owner hears of. Waits until the combo shows index; false (with a failure)
-// when it does not.
+// owner hears of. Waits until the combo shows index.
 bool ChooseComboItem(HWND combo, int index);
 
-// Mouse and keyboard input go through the system's input queue.
-// Moves the cursor onto a point in window's client coordinates.
-void MoveCursorTo(HWND window, POINT client);
-// Moves the cursor there and clicks the left button.
-void ClickAt(HWND window, POINT client);
-// The centre of a window, in its own client coordinates.
-POINT CentreOf(HWND window);
+// The child of parent (TVI_ROOT for the top level) whose text is text; null
+// when there is none or the tree does not answer.
+HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text);
+// Scrolls the item into view and clicks its text, as a person picks it.
+bool ClickTreeItem(HWND tree, HTREEITEM item);
 
+// Mouse and keyboard input go through the system's input queue; points are in
+// window's client coordinates.
+void MoveCursorTo(HWND window, POINT client);
+void ClickAt(HWND window, POINT client);
+POINT CentreOf(HWND window);
 // Brings window to the front so that it receives the keys.
 void Activate(HWND window);
 // Presses and releases the keys in order, holding none.
@@ -78,12 +80,9 @@ void PressKeys(std::initializer_list<WORD> virtualKeys);
 // Presses a key while the modifiers are held, e.g. PressChord({VK_MENU}, 'N').
 void PressChord(std::initializer_list<WORD> modifiers, WORD key);
 
-// Screenshots are kept under build/screenshots/ for a person to look at.
 // Saves the part of the screen that window covers (the whole screen for null)
-// as <RAVLEN_SCREENSHOT_DIR>\<name>.png. Adds a failure when it cannot.
+// as <RAVLEN_SCREENSHOT_DIR>\<name>.png, for a person to look at.
 bool SaveScreenshot(const std::string& name, HWND window = nullptr);
-
-// <RAVLEN_SCREENSHOT_DIR>\<name>.png, where SaveScreenshot puts it.
 std::string ScreenshotPath(const std::string& name);
 
 }  // namespace driver

@@ -5,6 +5,8 @@
 #include "probe.h"
 
 #include <map>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -104,51 +106,68 @@ FARPROC WINAPI CountGetProcAddress(HMODULE module, LPCSTR name) {
     return found;
 }
 
-template <class Function>
-const void* Address(Function function) {
-    return reinterpret_cast<const void*>(function);
+// Only the program and the libraries it brought (those beside it) are counted.
+int RedirectGdi(HMODULE module) {
+    return RedirectImports(module, &CreateFontIndirectA, &CountCreateFontIndirectA) +
+           RedirectImports(module, &CreateCompatibleDC, &CountCreateCompatibleDC) +
+           RedirectImports(module, &CreateCompatibleBitmap, &CountCreateCompatibleBitmap) +
+           RedirectImports(module, &CreateSolidBrush, &CountCreateSolidBrush) +
+           RedirectImports(module, &CreatePen, &CountCreatePen) +
+           RedirectImports(module, &CreateRectRgn, &CountCreateRectRgn) +
+           RedirectImports(module, &DeleteDC, &CountDeleteDC) +
+           RedirectImports(module, &DeleteObject, &CountDeleteObject) +
+           RedirectImports(module, &LoadBitmapA, &CountLoadBitmapA) +
+           RedirectImports(module, &LoadImageA, &CountLoadImageA) +
+           RedirectImports(module, &GetDC, &CountGetDC) +
+           RedirectImports(module, &GetWindowDC, &CountGetWindowDC) +
+           RedirectImports(module, &ReleaseDC, &CountReleaseDC) +
+           RedirectImports(module, &BeginPaint, &CountBeginPaint) +
+           RedirectImports(module, &EndPaint, &CountEndPaint);
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM param) {
+    ++*reinterpret_cast<std::int32_t*>(param);
+    return TRUE;
+}
+
+void AddMenu(HMENU menu, std::set<HMENU>& menus) {
+    if (!menu || !IsMenu(menu) || !menus.insert(menu).second) return;
+    const int items = GetMenuItemCount(menu);
+    for (int i = 0; i < items; ++i) AddMenu(GetSubMenu(menu, i), menus);
 }
 
 }  // namespace
 
-// Only the program and the libraries it brought (those beside it) are counted.
-int probe::InstallObjectCounter() {
-    const std::pair<const void*, const void*> redirections[] = {
-        {Address(&CreateFontIndirectA), Address(&CountCreateFontIndirectA)},
-        {Address(&CreateCompatibleDC), Address(&CountCreateCompatibleDC)},
-        {Address(&CreateCompatibleBitmap), Address(&CountCreateCompatibleBitmap)},
-        {Address(&CreateSolidBrush), Address(&CountCreateSolidBrush)},
-        {Address(&CreatePen), Address(&CountCreatePen)},
-        {Address(&CreateRectRgn), Address(&CountCreateRectRgn)},
-        {Address(&DeleteDC), Address(&CountDeleteDC)},
-        {Address(&DeleteObject), Address(&CountDeleteObject)},
-        {Address(&LoadBitmapA), Address(&CountLoadBitmapA)},
-        {Address(&LoadImageA), Address(&CountLoadImageA)},
-        {Address(&GetDC), Address(&CountGetDC)},
-        {Address(&GetWindowDC), Address(&CountGetWindowDC)},
-        {Address(&ReleaseDC), Address(&CountReleaseDC)},
-        {Address(&BeginPaint), Address(&CountBeginPaint)},
-        {Address(&EndPaint), Address(&CountEndPaint)}};
+extern "C" __declspec(dllexport) DWORD WINAPI InstallObjectCounter(LPVOID) {
     const std::string programFolder = Folder(nullptr);
-    int slots = 0;
+    DWORD slots = 0;
     for (HMODULE module : ProcessModules()) {
-        if (module == ThisLibrary() || lstrcmpiA(Folder(module).c_str(), programFolder.c_str()) != 0) continue;
-        for (const auto& [real, counting] : redirections) slots += RedirectImports(module, real, counting);
+        if (module == probe::ThisLibrary() || lstrcmpiA(Folder(module).c_str(), programFolder.c_str()) != 0) continue;
+        slots += static_cast<DWORD>(RedirectGdi(module));
     }
     return slots;
 }
 
-void probe::ReadObjectCounts(frame_probe::ObjectCounts& counts) {
+extern "C" __declspec(dllexport) DWORD WINAPI CountObjects(LPVOID) {
+    frame_probe::ObjectCounts counts = {};
     std::int32_t* byKind[] = {&counts.fonts,     &counts.bitmaps,    &counts.memoryDcs,
                               &counts.windowDcs, &counts.openPaints, &counts.otherGdi};
-    for (std::int32_t* count : byKind) *count = 0;
     AcquireSRWLockShared(&lock);
     for (const auto& [handle, kind] : live) ++*byKind[static_cast<int>(kind)];
     ReleaseSRWLockShared(&lock);
     counts.created = created;
+    std::set<HMENU> menus;
+    for (HWND window : probe::OwnTopLevelWindows()) {
+        ++counts.windows;
+        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&counts.windows));  // every descendant
+        AddMenu(GetMenu(window), menus);
+    }
+    counts.menus = static_cast<std::int32_t>(menus.size());
+    probe::Answers().objects = counts;
+    return 1;
 }
 
-int probe::InstallSoundCounter() {
+extern "C" __declspec(dllexport) DWORD WINAPI InstallSoundCounter(LPVOID) {
     HMODULE winmm = LoadLibraryA("winmm.dll");
     realPlaySound = winmm ? reinterpret_cast<PlaySoundFunction>(
                                 reinterpret_cast<void*>(GetProcAddress(winmm, "PlaySoundA")))
@@ -156,8 +175,10 @@ int probe::InstallSoundCounter() {
     if (!realPlaySound) return 0;
     InterlockedExchange(&played, 0);
     HMODULE program = GetModuleHandleA(nullptr);
-    return RedirectImports(program, Address(realPlaySound), Address(&CountPlaySound)) +
-           RedirectImports(program, Address(&GetProcAddress), Address(&CountGetProcAddress));
+    return static_cast<DWORD>(RedirectImports(program, realPlaySound, &CountPlaySound) +
+                              RedirectImports(program, &GetProcAddress, &CountGetProcAddress));
 }
 
-DWORD probe::SoundsPlayed() { return static_cast<DWORD>(InterlockedCompareExchange(&played, 0, 0)); }
+extern "C" __declspec(dllexport) DWORD WINAPI SoundsPlayed(LPVOID) {
+    return static_cast<DWORD>(InterlockedCompareExchange(&played, 0, 0));
+}

@@ -2,6 +2,8 @@
 
 #include <psapi.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD kExecutable = PAGE_EXECUTE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
@@ -52,13 +54,12 @@ int RedirectImports(HMODULE module, const void* original, const void* replacemen
 }
 
 std::vector<HMODULE> ProcessModules() {
-    std::vector<HMODULE> modules(256);
+    std::vector<HMODULE> modules(1024);
     DWORD needed = 0;
-    while (EnumProcessModules(GetCurrentProcess(), modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
-                              &needed)) {
-        const bool all = needed <= modules.size() * sizeof(HMODULE);
-        modules.resize(needed / sizeof(HMODULE));
-        if (all) return modules;
+    if (!EnumProcessModules(GetCurrentProcess(), modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
+                            &needed)) {
+        return {};
     }
-    return {};
+    modules.resize(std::min<size_t>(modules.size(), needed / sizeof(HMODULE)));
+    return modules;
 }

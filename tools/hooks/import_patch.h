@@ -11,5 +11,10 @@
 // whatever name the module gave the exporting library.
 int RedirectImports(HMODULE module, const void* original, const void* replacement);
 
+template <class Function>
+int RedirectImports(HMODULE module, Function* original, Function* replacement) {
+    return RedirectImports(module, reinterpret_cast<const void*>(original), reinterpret_cast<const void*>(replacement));
+}
+
 // Every module loaded in this process.
 std::vector<HMODULE> ProcessModules();

@@ -1,17 +1,14 @@
-// RavlenFrameProbe.dll: loaded into a running program by a test, it serves
-// the test's block from a thread of its own (started as it loads), and holds
-// the exports that answer: what the program's windows, cursor and fonts are,
-// and its high-contrast queries. It also holds a CBT hook procedure that a
-// test sets over the desktop to keep the wizard from making its sheet.
+// RavlenFrameProbe.dll: brought into a running program by a test's message
+// hook, it serves the test's block from a thread of its own (started as it
+// loads), and holds the exports that answer: the cursor shown, the controls'
+// fonts, COM on the page's thread, the frame's commands and the high-contrast
+// queries. It also holds a CBT hook procedure that a test sets over the
+// desktop to keep the wizard from making its sheet.
 #include "import_patch.h"
 #include "probe.h"
 
 #include <commctrl.h>
 #include <objbase.h>
-
-#include <optional>
-#include <set>
-#include <vector>
 
 namespace {
 
@@ -21,6 +18,7 @@ HANDLE request = nullptr;
 HANDLE answered = nullptr;
 
 DWORD WINAPI Serve(LPVOID) {
+    probe::ThisLibrary();  // pinned before the hook that brought it in goes
     InterlockedExchange(&block->serving, 1);
     while (WaitForSingleObject(request, INFINITE) == WAIT_OBJECT_0) {
         const std::uint32_t number = block->asked;
@@ -41,12 +39,12 @@ DWORD WINAPI Serve(LPVOID) {
 void ServeTheTest() {
     using frame_probe::Name;
     const DWORD id = GetCurrentProcessId();
-    if (HANDLE section = OpenFileMappingA(FILE_MAP_WRITE, FALSE, Name(id, frame_probe::kBlockName).c_str())) {
+    if (HANDLE section = OpenFileMappingA(FILE_MAP_WRITE, FALSE, Name(id, "Block").c_str())) {
         block = static_cast<frame_probe::Block*>(MapViewOfFile(section, FILE_MAP_WRITE, 0, 0, sizeof *block));
     }
-    request = OpenEventA(SYNCHRONIZE, FALSE, Name(id, frame_probe::kRequestName).c_str());
-    answered = OpenEventA(EVENT_MODIFY_STATE, FALSE, Name(id, frame_probe::kAnswerName).c_str());
-    if (block && block->magic == frame_probe::kMagic && request && answered) {
+    request = OpenEventA(SYNCHRONIZE, FALSE, Name(id, "Request").c_str());
+    answered = OpenEventA(EVENT_MODIFY_STATE, FALSE, Name(id, "Answer").c_str());
+    if (block && request && answered) {
         // The thread runs once the loader has finished with this library.
         if (HANDLE thread = CreateThread(nullptr, 0, Serve, nullptr, 0, nullptr)) CloseHandle(thread);
     }
@@ -57,23 +55,6 @@ BOOL CALLBACK CollectOwn(HWND window, LPARAM param) {
     GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
     return TRUE;
-}
-
-std::vector<HWND> OwnTopLevelWindows() {
-    std::vector<HWND> windows;
-    EnumWindows(CollectOwn, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-BOOL CALLBACK CountChild(HWND, LPARAM param) {
-    ++*reinterpret_cast<std::int32_t*>(param);
-    return TRUE;
-}
-
-void AddMenu(HMENU menu, std::set<HMENU>& menus) {
-    if (!menu || !IsMenu(menu) || !menus.insert(menu).second) return;
-    const int items = GetMenuItemCount(menu);
-    for (int i = 0; i < items; ++i) AddMenu(GetSubMenu(menu, i), menus);
 }
 
 }  // namespace
@@ -92,6 +73,12 @@ HMODULE probe::ThisLibrary() {
     return self;
 }
 
+std::vector<HWND> probe::OwnTopLevelWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(CollectOwn, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 // The sheet is the process's top-level window that names a shown page.
 HWND probe::ShownPage() {
     for (HWND window : OwnTopLevelWindows()) {
@@ -104,35 +91,20 @@ HWND probe::ShownPage() {
     return nullptr;
 }
 
-std::wstring probe::WindowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+HWND probe::ShownPageControl(LPVOID id) {
+    HWND page = ShownPage();
+    return page ? GetDlgItem(page, static_cast<int>(reinterpret_cast<INT_PTR>(id))) : nullptr;
 }
 
-extern "C" __declspec(dllexport) DWORD WINAPI InstallObjectCounter(LPVOID) {
-    return static_cast<DWORD>(probe::InstallObjectCounter());
+HFONT probe::FontOf(HWND control) {
+    DWORD_PTR font = 0;
+    SendMessageTimeoutA(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
+    return reinterpret_cast<HFONT>(font);
 }
 
-extern "C" __declspec(dllexport) DWORD WINAPI CountObjects(LPVOID) {
-    frame_probe::ObjectCounts counts = {};
-    probe::ReadObjectCounts(counts);
-    std::set<HMENU> menus;
-    for (HWND window : OwnTopLevelWindows()) {
-        ++counts.windows;
-        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&counts.windows));  // every descendant
-        AddMenu(GetMenu(window), menus);
-    }
-    counts.menus = static_cast<std::int32_t>(menus.size());
-    probe::Answers().objects = counts;
-    return 1;
+extern "C" __declspec(dllexport) LRESULT CALLBACK BringProbeIn(int code, WPARAM wParam, LPARAM lParam) {
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
-
-extern "C" __declspec(dllexport) DWORD WINAPI InstallSoundCounter(LPVOID) {
-    return static_cast<DWORD>(probe::InstallSoundCounter());
-}
-
-extern "C" __declspec(dllexport) DWORD WINAPI SoundsPlayed(LPVOID) { return probe::SoundsPlayed(); }
 
 extern "C" __declspec(dllexport) DWORD WINAPI CurrentCursor(LPVOID) {
     CURSORINFO info = {};
@@ -147,18 +119,8 @@ extern "C" __declspec(dllexport) DWORD WINAPI CurrentCursor(LPVOID) {
 }
 
 extern "C" __declspec(dllexport) DWORD WINAPI ShownPageControlFont(LPVOID controlId) {
-    HWND page = probe::ShownPage();
-    if (!page) return frame_probe::kNoPage;
-    HWND control = GetDlgItem(page, static_cast<int>(reinterpret_cast<INT_PTR>(controlId)));
-    if (!control) return frame_probe::kNoControl;
-    DWORD_PTR font = 0;
-    LOGFONTA logFont = {};
-    if (!SendMessageTimeoutA(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font) || !font ||
-        !GetObjectA(reinterpret_cast<HGDIOBJ>(font), sizeof logFont, &logFont)) {
-        return frame_probe::kSystemFont;
-    }
-    probe::Answers().font = logFont;
-    return frame_probe::kFontFound;
+    const HFONT font = probe::FontOf(probe::ShownPageControl(controlId));
+    return font && GetObjectA(font, sizeof(LOGFONTA), &probe::Answers().font) ? 1 : 0;
 }
 
 namespace {
@@ -187,8 +149,6 @@ LRESULT CALLBACK AskComOnThread(int code, WPARAM wParam, LPARAM lParam) {
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
-
-bool InRavlen() { return GetModuleHandleA(nullptr) == GetModuleHandleA("Ravlen.exe"); }
 
 bool IsDialogClass(LPCSTR className) {
     if (IS_INTRESOURCE(className)) return LOWORD(reinterpret_cast<ULONG_PTR>(className)) == 0x8002;
@@ -226,10 +186,10 @@ extern "C" __declspec(dllexport) DWORD WINAPI UiThreadHasCom(LPVOID) {
 }
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK RefuseWizardSheet(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && InRavlen()) {
-        const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
-        const CREATESTRUCTA* window = create ? create->lpcs : nullptr;
-        if (window && !window->hwndParent && !(window->style & WS_CHILD) && IsDialogClass(window->lpszClass)) {
+    const bool inRavlen = GetModuleHandleA(nullptr) == GetModuleHandleA("Ravlen.exe");
+    if (code == HCBT_CREATEWND && inRavlen) {
+        const CREATESTRUCTA* window = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (!window->hwndParent && !(window->style & WS_CHILD) && IsDialogClass(window->lpszClass)) {
             if (HANDLE refused = OpenEventA(EVENT_MODIFY_STATE, FALSE, frame_probe::kSheetRefusedEvent)) {
                 SetEvent(refused);
                 CloseHandle(refused);
@@ -248,33 +208,28 @@ LONG highContrast = frame_probe::kSystemContrast;
 // HIGHCONTRASTA and HIGHCONTRASTW share their layout up to the scheme name.
 // The flags are answered whenever the structure holds them: a 32-bit caller's
 // 12-byte structure is accepted in a 64-bit process too.
-template <typename HighContrast>
-BOOL FillHighContrast(PVOID data, bool on) noexcept {
+template <typename HighContrast, typename System>
+BOOL AnswerContrast(System system, UINT action, UINT param, PVOID data, UINT winIni) noexcept {
+    const LONG state = InterlockedCompareExchange(&highContrast, 0, 0);
+    if (action != SPI_GETHIGHCONTRAST || state == frame_probe::kSystemContrast) {
+        return system(action, param, data, winIni);
+    }
     auto* answer = static_cast<HighContrast*>(data);
     if (!answer || answer->cbSize < offsetof(HighContrast, dwFlags) + sizeof answer->dwFlags) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    answer->dwFlags = HCF_AVAILABLE | (on ? HCF_HIGHCONTRASTON : 0);
+    answer->dwFlags = HCF_AVAILABLE | (state == frame_probe::kContrastOn ? HCF_HIGHCONTRASTON : 0);
     if (answer->cbSize >= sizeof(HighContrast)) answer->lpszDefaultScheme = nullptr;
     return TRUE;
 }
 
-// SPI_GETHIGHCONTRAST as the test set it, or nothing for the system's own answer.
-std::optional<bool> TestsHighContrast(UINT action) {
-    const LONG state = InterlockedCompareExchange(&highContrast, 0, 0);
-    if (action != SPI_GETHIGHCONTRAST || state == frame_probe::kSystemContrast) return std::nullopt;
-    return state == frame_probe::kContrastOn;
-}
-
 BOOL WINAPI SystemParametersA(UINT action, UINT param, PVOID data, UINT winIni) {
-    if (const std::optional<bool> on = TestsHighContrast(action)) return FillHighContrast<HIGHCONTRASTA>(data, *on);
-    return SystemParametersInfoA(action, param, data, winIni);
+    return AnswerContrast<HIGHCONTRASTA>(&SystemParametersInfoA, action, param, data, winIni);
 }
 
 BOOL WINAPI SystemParametersW(UINT action, UINT param, PVOID data, UINT winIni) {
-    if (const std::optional<bool> on = TestsHighContrast(action)) return FillHighContrast<HIGHCONTRASTW>(data, *on);
-    return SystemParametersInfoW(action, param, data, winIni);
+    return AnswerContrast<HIGHCONTRASTW>(&SystemParametersInfoW, action, param, data, winIni);
 }
 
 }  // namespace
@@ -282,16 +237,12 @@ BOOL WINAPI SystemParametersW(UINT action, UINT param, PVOID data, UINT winIni) 
 // Safe to run again: modules loaded since are redirected too.
 extern "C" __declspec(dllexport) DWORD WINAPI AnswerHighContrast(LPVOID state) {
     InterlockedExchange(&highContrast, static_cast<LONG>(reinterpret_cast<INT_PTR>(state)));
-    const auto systemA = reinterpret_cast<const void*>(&SystemParametersInfoA);
-    const auto systemW = reinterpret_cast<const void*>(&SystemParametersInfoW);
-    const auto hookedA = reinterpret_cast<const void*>(&SystemParametersA);
-    const auto hookedW = reinterpret_cast<const void*>(&SystemParametersW);
     DWORD slotsA = 0;
     DWORD slotsW = 0;
     for (HMODULE module : ProcessModules()) {
         if (module == probe::ThisLibrary()) continue;
-        slotsA += static_cast<DWORD>(RedirectImports(module, systemA, hookedA));
-        slotsW += static_cast<DWORD>(RedirectImports(module, systemW, hookedW));
+        slotsA += static_cast<DWORD>(RedirectImports(module, &SystemParametersInfoA, &SystemParametersA));
+        slotsW += static_cast<DWORD>(RedirectImports(module, &SystemParametersInfoW, &SystemParametersW));
     }
     return (slotsA & 0xFFFF) | (slotsW << 16);
 }

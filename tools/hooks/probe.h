@@ -3,7 +3,7 @@
 
 #include "frame_probe_state.h"
 
-#include <string>
+#include <vector>
 
 namespace probe {
 
@@ -11,14 +11,12 @@ namespace probe {
 frame_probe::Block& Answers();
 // This library, pinned: redirected import slots lead into it for good.
 HMODULE ThisLibrary();
+std::vector<HWND> OwnTopLevelWindows();
 // The shown page of the process's visible property sheet, or null.
 HWND ShownPage();
-std::wstring WindowText(HWND window);
-
-// The counting wrappers: each Install returns the import slots that lead to them.
-int InstallObjectCounter();
-void ReadObjectCounts(frame_probe::ObjectCounts& counts);  // the GDI fields
-int InstallSoundCounter();
-DWORD SoundsPlayed();
+// The control whose id an export's parameter gives on the shown page, or null.
+HWND ShownPageControl(LPVOID id);
+// The font a control draws with; null for the system font or no control.
+HFONT FontOf(HWND control);
 
 }  // namespace probe

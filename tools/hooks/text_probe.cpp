@@ -3,7 +3,8 @@
 // as glyphs or as the missing-glyph box.
 #include "probe.h"
 
-#include <cstring>
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,9 +15,7 @@ namespace {
 class ControlDc {
 public:
     explicit ControlDc(HWND control) : control_(control), dc_(GetDC(control)) {
-        DWORD_PTR font = 0;
-        SendMessageTimeoutA(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
-        if (dc_ && font) old_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(font));
+        if (HFONT font = probe::FontOf(control); dc_ && font) old_ = SelectObject(dc_, font);
     }
     ~ControlDc() {
         if (old_) SelectObject(dc_, old_);
@@ -25,7 +24,6 @@ public:
     ControlDc(const ControlDc&) = delete;
     ControlDc& operator=(const ControlDc&) = delete;
     HDC get() const { return dc_; }
-    void Face(char (&face)[LF_FACESIZE]) const { GetTextFaceA(dc_, LF_FACESIZE, face); }
 
 private:
     HWND control_;
@@ -33,50 +31,46 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
+enum Kind { kStatic, kPushButton, kCheckBox, kRadioButton, kGroupBox };
+const char* const kKindNames[] = {"static", "push button", "check box", "radio button", "group box"};
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 // What kind of text a control shows, if it shows one of its own.
-std::optional<text_probe::Kind> TextKind(HWND window) {
+std::optional<Kind> TextKind(HWND window) {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     if (lstrcmpiA(className, "Static") == 0) {
-        const LONG kind = style & SS_TYPEMASK;
-        if (kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT || kind == SS_SIMPLE ||
-            kind == SS_LEFTNOWORDWRAP) {
-            return text_probe::kStatic;
-        }
+        const LONG type = style & SS_TYPEMASK;  // SS_LEFT, SS_CENTER and SS_RIGHT are 0 to 2
+        if (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) return kStatic;
         return std::nullopt;
     }
     if (lstrcmpiA(className, "Button") != 0 || (style & (BS_BITMAP | BS_ICON))) return std::nullopt;
-    if (style & BS_PUSHLIKE) return text_probe::kPushButton;
+    if (style & BS_PUSHLIKE) return kPushButton;
     switch (style & BS_TYPEMASK) {
     case BS_PUSHBUTTON:
-    case BS_DEFPUSHBUTTON: return text_probe::kPushButton;
+    case BS_DEFPUSHBUTTON: return kPushButton;
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
     case BS_3STATE:
-    case BS_AUTO3STATE: return text_probe::kCheckBox;
+    case BS_AUTO3STATE: return kCheckBox;
     case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON: return text_probe::kRadioButton;
-    case BS_GROUPBOX: return text_probe::kGroupBox;
+    case BS_AUTORADIOBUTTON: return kRadioButton;
+    case BS_GROUPBOX: return kGroupBox;
     default: return std::nullopt;
     }
 }
 
-struct Measured {
-    HWND control;
-    text_probe::Kind kind;
-};
-
 BOOL CALLBACK CollectText(HWND window, LPARAM param) {
-    if (!IsWindowVisible(window) || GetWindowTextLengthW(window) == 0) return TRUE;
-    if (const auto kind = TextKind(window)) reinterpret_cast<std::vector<Measured>*>(param)->push_back({window, *kind});
+    if (IsWindowVisible(window) && GetWindowTextLengthW(window) > 0 && TextKind(window)) {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    }
     return TRUE;
-}
-
-void CopyUtf8(const std::wstring& text, char* out, int size) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out, size - 1,
-                                      nullptr, nullptr);
-    out[n > 0 ? n : 0] = '\0';
 }
 
 // The room a control leaves its text, as the system's controls lay it out: a
@@ -86,34 +80,34 @@ void CopyUtf8(const std::wstring& text, char* out, int size) {
 // edge (and the default button's frame); a group box its top line between
 // margins of 7 px, less the pixel for the focus rectangle. Returns the
 // DrawText format the control draws with.
-UINT TextRoom(HWND control, text_probe::Kind kind, HDC dc, RECT& room) {
+UINT TextRoom(HWND control, Kind kind, HDC dc, RECT& room) {
     GetClientRect(control, &room);
     const LONG style = GetWindowLongA(control, GWL_STYLE);
     UINT format = DT_CALCRECT | DT_EXPANDTABS;
-    if (kind == text_probe::kStatic) {
+    if (kind == kStatic) {
         const LONG type = style & SS_TYPEMASK;
         format |= (type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) ? DT_SINGLELINE : DT_WORDBREAK;
         if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
         return format;
     }
-    format |= (style & BS_MULTILINE) && kind != text_probe::kGroupBox ? DT_WORDBREAK : DT_SINGLELINE;
+    format |= (style & BS_MULTILINE) && kind != kGroupBox ? DT_WORDBREAK : DT_SINGLELINE;
     switch (kind) {
-    case text_probe::kCheckBox:
-    case text_probe::kRadioButton: {
+    case kCheckBox:
+    case kRadioButton: {
         const int glyph = 12 * GetDeviceCaps(dc, LOGPIXELSX) / 96 + 1;
         INT digit = 0;
         GetCharWidth32W(dc, L'0', L'0', &digit);
         room.right -= glyph + digit / 2 + 1;
         break;
     }
-    case text_probe::kPushButton: {
+    case kPushButton: {
         int edge = GetSystemMetrics(SM_CXEDGE);
         if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) ++edge;
         InflateRect(&room, -edge, -edge);
         OffsetRect(&room, -room.left, -room.top);
         break;
     }
-    case text_probe::kGroupBox: room.right -= 2 * 7 + 1; break;
+    case kGroupBox: room.right -= 2 * 7 + 1; break;
     default: break;
     }
     return format;
@@ -123,8 +117,8 @@ UINT TextRoom(HWND control, text_probe::Kind kind, HDC dc, RECT& room) {
 // the lower third of its cell (descender room and leading): the 8-unit
 // statics are shorter than the body font's cell on Windows too. A whole line
 // out of sight, or a line wider than the room, is text a user cannot read.
-bool Fits(HWND control, text_probe::Kind kind, text_probe::Misfit& misfit) {
-    const std::wstring text = probe::WindowText(control);
+bool Fits(HWND control, Kind kind, text_probe::Misfit& misfit) {
+    const std::wstring text = WindowText(control);
     ControlDc dc(control);
     RECT room = {};
     const UINT format = TextRoom(control, kind, dc.get(), room);
@@ -134,28 +128,22 @@ bool Fits(HWND control, text_probe::Kind kind, text_probe::Misfit& misfit) {
     DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed, format);
     const int lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
     const int lines = (needed.bottom + lineHeight - 1) / lineHeight;
-    const bool fits = needed.right <= room.right && lines * lineHeight - lineHeight / 3 <= room.bottom;
-    if (fits) return true;
-    RECT client = {};
-    GetClientRect(control, &client);
-    misfit = {};
-    misfit.id = GetDlgCtrlID(control);
-    misfit.kind = kind;
-    misfit.neededWidth = needed.right;
-    misfit.neededLines = lines;
-    misfit.lineHeight = lineHeight;
-    misfit.width = room.right;
-    misfit.height = room.bottom;
-    misfit.controlWidth = client.right;
-    CopyUtf8(text, misfit.text, sizeof misfit.text);
-    dc.Face(misfit.face);
+    if (needed.right <= room.right && lines * lineHeight - lineHeight / 3 <= room.bottom) return true;
+    char utf8[160] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc.get(), LF_FACESIZE, face);
+    std::snprintf(misfit.description, sizeof misfit.description,
+                  "%s %d \"%s\" in \"%s\" needs %ld px x %d lines of %d px in %ld x %ld px", kKindNames[kind],
+                  GetDlgCtrlID(control), utf8, face, needed.right, lines, lineHeight, room.right, room.bottom);
     return false;
 }
 
-// One character drawn black on white into a memory bitmap, as its pixels.
+// One character at a time drawn black on white in a font into a memory
+// bitmap, as its pixels.
 class CharacterPicture {
 public:
-    explicit CharacterPicture(HDC reference) : dc_(CreateCompatibleDC(reference)) {
+    explicit CharacterPicture(HFONT font) : dc_(CreateCompatibleDC(nullptr)) {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = kSize;
@@ -165,6 +153,7 @@ public:
         info.bmiHeader.biCompression = BI_RGB;
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
         if (bitmap_) oldBitmap_ = SelectObject(dc_, bitmap_);
+        if (font) oldFont_ = SelectObject(dc_, font);
     }
     ~CharacterPicture() {
         if (oldFont_) SelectObject(dc_, oldFont_);
@@ -175,7 +164,6 @@ public:
     CharacterPicture(const CharacterPicture&) = delete;
     CharacterPicture& operator=(const CharacterPicture&) = delete;
 
-    void UseFont(HGDIOBJ font) { oldFont_ = SelectObject(dc_, font); }
     std::vector<DWORD> Draw(wchar_t character) {
         if (!bits_) return {};
         RECT all = {0, 0, kSize, kSize};
@@ -186,12 +174,6 @@ public:
         GdiFlush();
         const auto* pixels = static_cast<const DWORD*>(bits_);
         return std::vector<DWORD>(pixels, pixels + kSize * kSize);
-    }
-    static bool Blank(const std::vector<DWORD>& picture) {
-        for (DWORD pixel : picture) {
-            if ((pixel & 0xFFFFFF) != 0xFFFFFF) return false;
-        }
-        return true;
     }
     void Face(char (&face)[LF_FACESIZE]) const { GetTextFaceA(dc_, LF_FACESIZE, face); }
 
@@ -210,12 +192,12 @@ extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID) {
     frame_probe::Block& block = probe::Answers();
     HWND page = probe::ShownPage();
     if (!page) return 0;
-    std::vector<Measured> controls;
+    std::vector<HWND> controls;
     EnumChildWindows(page, CollectText, reinterpret_cast<LPARAM>(&controls));
     block.misfitCount = 0;
-    for (const Measured& measured : controls) {
+    for (HWND control : controls) {
         text_probe::Misfit misfit;
-        if (Fits(measured.control, measured.kind, misfit)) continue;
+        if (Fits(control, *TextKind(control), misfit)) continue;
         if (block.misfitCount < text_probe::kMaxMisfits) block.misfits[block.misfitCount] = misfit;
         ++block.misfitCount;
     }
@@ -226,33 +208,23 @@ extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID) {
 // linking the control's own drawing goes through, and compared with the
 // missing-glyph box (a character no font has).
 extern "C" __declspec(dllexport) DWORD WINAPI ShownPageGlyphs(LPVOID controlId) {
-    HWND page = probe::ShownPage();
-    HWND control = page ? GetDlgItem(page, static_cast<int>(reinterpret_cast<INT_PTR>(controlId))) : nullptr;
+    HWND control = probe::ShownPageControl(controlId);
     if (!control) return 0;
-    const std::wstring text = probe::WindowText(control);
-    DWORD_PTR font = 0;
-    SendMessageTimeoutA(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
-
-    HDC screen = GetDC(nullptr);
     text_probe::Glyphs glyphs = {};
-    {
-        CharacterPicture picture(screen);
-        if (font) picture.UseFont(reinterpret_cast<HGDIOBJ>(font));
-        picture.Face(glyphs.face);
-        const std::vector<DWORD> missing = picture.Draw(0xFFFF);
-        for (wchar_t character : text) {
-            // Blanks and the line breaks a label may set by hand draw nothing.
-            if (character == L' ' || character == 0x3000 || character == L'\n' || character == L'\r') continue;
-            const std::vector<DWORD> drawn = picture.Draw(character);
-            ++glyphs.characters;
-            if (CharacterPicture::Blank(drawn)) {
-                ++glyphs.blank;
-            } else if (drawn == missing) {
-                ++glyphs.sameAsMissing;
-            }
+    CharacterPicture picture(probe::FontOf(control));
+    picture.Face(glyphs.face);
+    const std::vector<DWORD> missing = picture.Draw(0xFFFF);
+    for (wchar_t character : WindowText(control)) {
+        // Blanks and the line breaks a label may set by hand draw nothing.
+        if (character == L' ' || character == 0x3000 || character == L'\n' || character == L'\r') continue;
+        const std::vector<DWORD> drawn = picture.Draw(character);
+        ++glyphs.characters;
+        if (std::all_of(drawn.begin(), drawn.end(), [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; })) {
+            ++glyphs.blank;
+        } else if (drawn == missing) {
+            ++glyphs.sameAsMissing;
         }
     }
-    ReleaseDC(nullptr, screen);
     probe::Answers().glyphs = glyphs;
     return 1;
 }
