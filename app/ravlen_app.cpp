@@ -8,8 +8,6 @@
 #include "store_layout.h"
 #include "wnd.h"
 
-#include <ole2.h>
-
 namespace {
 constexpr char kInstanceMutex[] = "RavlenClass";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE;
@@ -20,9 +18,6 @@ CRavlenApp theApp;
 BOOL CRavlenApp::InitInstance() {
     m_mutex.Attach(::CreateMutexA(nullptr, FALSE, kInstanceMutex));
     if (::GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
-    // The shell's namespace and link objects want an apartment on the thread for its whole life.
-    m_oleReady = SUCCEEDED(::OleInitialize(nullptr));
-
     auto* frame = new CMainFrame;
     m_pMainWnd = frame;
     frame->LoadFrame(IDR_MAINFRAME, kFrameStyle);
@@ -47,8 +42,6 @@ BOOL CRavlenApp::InitInstance() {
 
 int CRavlenApp::ExitInstance() {
     m_mutex.Reset();
-    if (m_oleReady) ::OleUninitialize();
-    m_oleReady = false;
     return CWinApp::ExitInstance();
 }
 

@@ -16,6 +16,5 @@ public:
     BOOL OnCommand(UINT id) override;
 
 private:
-    CHandle m_mutex;            // the single-instance mutex
-    bool m_oleReady = false;    // COM and OLE are set up on this thread until exit
+    CHandle m_mutex;  // the single-instance mutex
 };

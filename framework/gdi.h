@@ -37,21 +37,6 @@ private:
     HDC dc_;
 };
 
-// A memory device context compatible with another.
-class CMemoryDC {
-public:
-    explicit CMemoryDC(HDC compatible) : dc_(::CreateCompatibleDC(compatible)) {}
-    ~CMemoryDC() {
-        if (dc_) ::DeleteDC(dc_);
-    }
-    CMemoryDC(const CMemoryDC&) = delete;
-    CMemoryDC& operator=(const CMemoryDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 // Selects an object into a DC and puts the old one back.
 class CSelectObject {
 public:

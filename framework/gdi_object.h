@@ -39,18 +39,3 @@ class CPen : public CGdiObject<HPEN> {
 public:
     CPen(int style, int width, COLORREF color) : COwnedHandle(::CreatePen(style, width, color)) {}
 };
-
-// A bitmap loaded from a module's resources.
-class CBitmap : public CGdiObject<HBITMAP> {
-public:
-    BOOL LoadBitmap(HINSTANCE instance, UINT id) {
-        Attach(::LoadBitmapA(instance, MAKEINTRESOURCEA(id)));
-        return m_hObject != nullptr;
-    }
-    // The bitmap's size in pixels; 0 x 0 when there is none.
-    SIZE GetSize() const {
-        BITMAP info = {};
-        if (m_hObject) ::GetObjectA(m_hObject, sizeof info, &info);
-        return {info.bmWidth, info.bmHeight};
-    }
-};

@@ -3,6 +3,7 @@
 #include "wnd.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -62,6 +63,12 @@ int CWinApp::Run() {
     return ExitInstance();
 }
 
+int CWinApp::ExitInstance() {
+    if (m_oleReady) ::OleUninitialize();
+    m_oleReady = false;
+    return 0;
+}
+
 BOOL CWinApp::OnCommand(UINT id) {
     if (id != ID_APP_EXIT_COMMAND || !m_pMainWnd || !m_pMainWnd->m_hWnd) return FALSE;
     m_pMainWnd->SendMessage(WM_CLOSE);
@@ -82,6 +89,11 @@ CWinApp* AfxGetApp() { return g_app; }
 
 HINSTANCE AfxGetInstanceHandle() {
     return g_app && g_app->m_hInstance ? g_app->m_hInstance : ::GetModuleHandleA(nullptr);
+}
+
+BOOL AfxOleInit() {
+    if (g_app && !g_app->m_oleReady) g_app->m_oleReady = SUCCEEDED(::OleInitialize(nullptr));
+    return g_app && g_app->m_oleReady ? TRUE : FALSE;
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

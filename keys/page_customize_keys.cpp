@@ -52,6 +52,7 @@ void CPPageCustomizeKeys::DoDataExchange(CDataExchange* dx) {
 }
 
 void CPPageCustomizeKeys::OnInitPage() {
+    AfxOleInit();  // the trees and the Test button work through the shell
     ResetChoosers();
     // Each tree shows its root level at once; deeper levels load when opened.
     ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));

@@ -1,6 +1,6 @@
 #include "sheet.h"
 
-#include "gdi_object.h"
+#include "dib_resource.h"
 #include "high_contrast.h"
 #include "resource.h"
 #include "save_pass.h"
@@ -17,10 +17,9 @@ constexpr int kPictureWidth = 719;  // bitmap 131's width, should it fail to loa
 
 // The width of bitmap 131, which the sheet is made as wide as.
 int SheetWidth() {
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmap(AfxGetInstanceHandle(), IDB_SHEET_WIDTH)) return kPictureWidth;
-    const int width = bitmap.GetSize().cx;
-    return width > 0 ? width : kPictureWidth;
+    CDibResource picture;
+    if (!picture.Load(AfxGetInstanceHandle(), IDB_SHEET_WIDTH)) return kPictureWidth;
+    return picture.GetSize().cx;
 }
 
 // A child's rectangle in the sheet's client coordinates.

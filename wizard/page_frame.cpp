@@ -1,5 +1,6 @@
 #include "page_frame.h"
 
+#include "dib_resource.h"
 #include "frame_fonts.h"
 #include "gdi.h"
 #include "high_contrast.h"
@@ -154,12 +155,8 @@ void CPageFrame::Paint() {
 }
 
 void CPageFrame::PaintBackground(HDC dc) {
-    CBitmap picture;
-    if (!picture.LoadBitmap(AfxGetInstanceHandle(), BackgroundId())) return;
-    const SIZE size = picture.GetSize();
-    CMemoryDC memory(dc);
-    CSelectObject select(memory.get(), picture.GetSafeHandle());
-    ::BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
+    CDibResource picture;
+    if (picture.Load(AfxGetInstanceHandle(), BackgroundId())) picture.Draw(dc, 0, 0);
 }
 
 HBRUSH CPageFrame::OnCtlColor(HDC dc, HWND control, UINT type, HBRUSH defaultBrush) {

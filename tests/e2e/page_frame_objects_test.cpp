@@ -73,7 +73,5 @@ TEST_F(FrameObjectsTest, ObjectsStayFlatOverPageSwitchesAndRepaints) {
     const std::optional<frame_probe::ObjectCounts> repainted = probe_.Objects();
     ASSERT_TRUE(repainted);
     Print("after the repaints", *repainted);
-    // The counter saw the paints: each loads the picture and a memory DC.
-    EXPECT_GE(repainted->created - switched->created, 2 * kRepaints) << "the paints made no objects the probe saw";
     ExpectSameObjects(*start, *repainted);
 }
