@@ -12,8 +12,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -106,7 +108,7 @@ public:
     }
 
 private:
-    CMemoryDC dc_{nullptr};
+    std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&DeleteDC)> dc_{CreateCompatibleDC(nullptr), &DeleteDC};
     CGdiObject<HBITMAP> bitmap_;
     DWORD* bits_ = nullptr;  // the picture's pixels, which outlive its selection
 };
