@@ -60,40 +60,17 @@ std::pair<double, double> FoldLine(const Page& page, const Mapping& map, bool li
     return {count ? sum / count : std::nan(""), most};
 }
 
-// The width in mm of text printed on the default printer in MM_LOMETRIC with the font.
-double PrintedWidth(const LOGFONTA& font, const std::string& text) {
-    const PrinterDc dc = OpenPrinterDc();
-    if (!dc) return 0;
-    const Mapping map = label_test::MappingOf(dc.get());
-    SetMapMode(dc.get(), MM_LOMETRIC);
+// The width in mm of text printed on the printer in MM_LOMETRIC with the font.
+double PrintedWidth(HDC printer, const Mapping& map, const LOGFONTA& font, const std::string& text) {
+    const int oldMode = SetMapMode(printer, MM_LOMETRIC);
     HFONT made = CreateFontIndirectA(&font);
-    HGDIOBJ old = SelectObject(dc.get(), made);
+    HGDIOBJ old = SelectObject(printer, made);
     SIZE size = {};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc.get(), old);
+    GetTextExtentPoint32A(printer, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(printer, old);
     DeleteObject(made);
+    SetMapMode(printer, oldMode);
     return size.cx * map.unitX;
-}
-
-// The default printer's settings with the paper and orientation changed.
-std::vector<BYTE> PaperMode(short paper, short orientation) {
-    std::string printer = label_test::DefaultPrinter();
-    HANDLE handle = nullptr;
-    std::vector<BYTE> mode;
-    if (!OpenPrinterA(printer.data(), &handle, nullptr)) return mode;
-    const LONG size = DocumentPropertiesA(nullptr, handle, printer.data(), nullptr, nullptr, 0);
-    mode.resize(size > 0 ? size : 0);
-    auto* devmode = reinterpret_cast<DEVMODEA*>(mode.data());
-    if (size > 0 && DocumentPropertiesA(nullptr, handle, printer.data(), devmode, nullptr, DM_OUT_BUFFER) == IDOK) {
-        devmode->dmPaperSize = paper;
-        devmode->dmOrientation = orientation;
-        devmode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
-        devmode->dmFields &= ~(DM_PAPERLENGTH | DM_PAPERWIDTH);
-    } else {
-        mode.clear();
-    }
-    ClosePrinter(handle);
-    return mode;
 }
 
 }  // namespace
@@ -181,7 +158,7 @@ TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
             EXPECT_NEAR(word->left, box.left, 1.0) << "a name starts at its box's left edge";
             EXPECT_GE(word->top, box.top - kToleranceMm);
             EXPECT_LE(word->bottom, box.bottom + kToleranceMm);
-            const double expected = PrintedWidth(font, name);
+            const double expected = PrintedWidth(dc.get(), map, font, name);
             EXPECT_NEAR(word->right - word->left, expected, expected * 0.05) << "not in the dialog's font at 35 units";
             const double dark = label_test::DarkShare(*page, *word);
             EXPECT_LT(dark, 1) << "no white letters";
@@ -213,9 +190,13 @@ TEST(LabelDrawingTest, InstructionPictureFillsTheWidthOnPortraitAndTheHeightOnLa
                             {"label-picture-letter-landscape", DMPAPER_LETTER, DMORIENT_LANDSCAPE, true}};
     for (const Paper& paper : papers) {
         SCOPED_TRACE(paper.name);
-        std::vector<BYTE> mode = PaperMode(paper.size, paper.orientation);
-        ASSERT_FALSE(mode.empty()) << "the printer's settings cannot be read";
-        PrinterDc dc = OpenPrinterDc(reinterpret_cast<const DEVMODEA*>(mode.data()));
+        // The driver takes the fields named and keeps its own settings for the rest.
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+        mode.dmPaperSize = paper.size;
+        mode.dmOrientation = paper.orientation;
+        PrinterDc dc = OpenPrinterDc(&mode);
         ASSERT_TRUE(dc) << "no device context for the default printer: start the tests with tools/printer.sh";
         const Mapping map = label_test::MappingOf(dc.get());
         const FILETIME since = label_test::Now();
