@@ -11,8 +11,8 @@
 #include "wizard_fixture.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <shlobj.h>
-#include <shlwapi.h>
 
 #include <algorithm>
 
@@ -43,11 +43,8 @@ protected:
     bool OpenPage() { return StartWizard() && Next() && Next() && Next() && Painted(); }
     // A control's state shows while the handler that set it may still run;
     // once it shows, the page is let finish (Painted) before the test reads on.
-    bool WaitFor(int id, bool visible, bool enabled, const std::string& what) {
-        return driver::WaitUntil(
-                   [&] { return driver::IsVisible(Control(id)) == visible && driver::IsEnabled(Control(id)) == enabled; },
-                   driver::kWaitMs, what) &&
-               Painted();
+    bool WaitFor(int id, const std::string& what) {
+        return driver::WaitUntil([&] { return Shown(id) && Enabled(id); }, driver::kWaitMs, what) && Painted();
     }
     bool WaitForText(int id, const std::string& text) {
         return driver::WaitUntil([&] { return driver::Text(Control(id)) == text; }, driver::kWaitMs,
@@ -55,13 +52,13 @@ protected:
     }
     void PickKey(int k) {
         driver::ClickAt(ShownPage(), key_row::KeyCentre(k));
-        ASSERT_TRUE(WaitFor(IDC_KEYS1_PICTURE + k, true, true, "key " + std::to_string(k + 1) + " marked"));
-        ASSERT_TRUE(WaitFor(kRadios[0], true, true, "the function radios"));
+        ASSERT_TRUE(WaitFor(IDC_KEYS1_PICTURE + k, "key " + std::to_string(k + 1) + " marked"));
+        ASSERT_TRUE(WaitFor(kRadios[0], "the function radios"));
     }
     // Types into a control after giving it the focus with the mouse.
     void TypeInto(int id, std::initializer_list<WORD> keys) {
-        ClickWithMouse(Control(id));
-        ASSERT_TRUE(driver::WaitUntil([&] { return driver::IsEnabled(Control(id)); }, driver::kWaitMs, "the edit"));
+        Click(id);
+        ASSERT_TRUE(driver::WaitUntil([&] { return Enabled(id); }, driver::kWaitMs, "the edit"));
         driver::PressKeys(keys);
     }
     // No chooser shown; the radios open and none checked once a key is
@@ -105,29 +102,28 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     handler.insert(0, 1, '"');
     handler.append("\" \"%1\"");
     ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, scheme + "\\shell\\open\\command", "", handler));
-    const std::string old = std::string(wizard::kProfile) + "\\Buttons\\Aux1";
-    ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER, old, "DisplayName", "Old"));
-    ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER, old, "ActionCommand", "C:\\old.exe"));
-    ASSERT_TRUE(driver::WriteNumber(HKEY_CURRENT_USER, old, "ActionType", 1));
+    ASSERT_TRUE(SetProfileString("Buttons\\Aux1", "DisplayName", "Old"));
+    ASSERT_TRUE(SetProfileString("Buttons\\Aux1", "ActionCommand", "C:\\old.exe"));
+    ASSERT_TRUE(SetProfileNumber("Buttons\\Aux1", "ActionType", 1));
 
     ASSERT_TRUE(OpenPage());
     EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME)), "Old");
     PickKey(0);
     EXPECT_EQ(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)), "C:\\old.exe ") << "a command line shows command and arguments";
-    ClickWithMouse(Control(IDC_FUNCTION_WEB_PAGE));
-    ASSERT_TRUE(WaitFor(IDC_ADDRESS_EDIT, true, true, "the address edit"));
-    EXPECT_TRUE(driver::IsVisible(Control(IDC_FAVORITES_TREE)));
-    EXPECT_TRUE(driver::IsVisible(Control(IDC_TEST)));
-    EXPECT_FALSE(driver::IsVisible(Control(IDC_CHOOSER_PLACEHOLDER))) << "the placeholder tree goes";
-    EXPECT_TRUE(driver::IsEnabled(Control(IDC_TEST))) << "emptying the address is an address change";
-    EXPECT_FALSE(driver::IsEnabled(Control(IDC_LABEL_EDIT))) << "choosing a function closes the label";
+    Click(IDC_FUNCTION_WEB_PAGE);
+    ASSERT_TRUE(WaitFor(IDC_ADDRESS_EDIT, "the address edit"));
+    EXPECT_TRUE(Shown(IDC_FAVORITES_TREE));
+    EXPECT_TRUE(Shown(IDC_TEST));
+    EXPECT_FALSE(Shown(IDC_CHOOSER_PLACEHOLDER)) << "the placeholder tree goes";
+    EXPECT_TRUE(Enabled(IDC_TEST)) << "emptying the address is an address change";
+    EXPECT_FALSE(Enabled(IDC_LABEL_EDIT)) << "choosing a function closes the label";
 
     // Test with nothing to open, or with what nothing opens, shows nothing.
-    ClickWithMouse(Control(IDC_TEST));
+    Click(IDC_TEST);
     ASSERT_NO_FATAL_FAILURE(ExpectNoErrorBox("Test with an empty address"));
     TypeInto(IDC_ADDRESS_EDIT, {'Q', 'Q'});
     ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, "qq"));
-    ClickWithMouse(Control(IDC_TEST));
+    Click(IDC_TEST);
     ASSERT_NO_FATAL_FAILURE(ExpectNoErrorBox("Test with an address that opens nothing"));
     TypeInto(IDC_ADDRESS_EDIT, {VK_END, VK_BACK, VK_BACK});
     ASSERT_TRUE(WaitForText(IDC_ADDRESS_EDIT, ""));
@@ -143,30 +139,29 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     driver::PressKeys({'O', 'K'});
     const std::string address = std::string(kScheme) + ":ok";
     ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, address)) << "the address fills the label";
-    EXPECT_TRUE(driver::IsEnabled(Control(IDC_TEST)));
-    EXPECT_TRUE(driver::IsEnabled(Control(IDC_APPLY)));
-    ClickWithMouse(Control(IDC_TEST));
+    EXPECT_TRUE(Enabled(IDC_TEST));
+    EXPECT_TRUE(Enabled(IDC_APPLY));
+    Click(IDC_TEST);
     EXPECT_EQ(driver::WaitForLines(log, 1, driver::kWaitMs), std::vector<std::string>{address})
         << "Test hands the address to its handler";
 
     // Key 2 before Apply: every chooser goes, key 1 keeps its name and record.
     PickKey(1);
     ExpectChoosersClosed(true);
-    EXPECT_FALSE(driver::IsVisible(Control(IDC_KEYS1_PICTURE)));
+    EXPECT_FALSE(Shown(IDC_KEYS1_PICTURE));
     EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME)), "Old");
-    EXPECT_FALSE(driver::IsEnabled(Control(IDC_LABEL_EDIT)));
+    EXPECT_FALSE(Enabled(IDC_LABEL_EDIT));
 
     // A click beside every hot spot only empties the label.
     driver::ClickAt(ShownPage(), {40, 300});
-    EXPECT_TRUE(driver::IsVisible(Control(IDC_KEYS1_PICTURE + 1))) << "key 2 stays picked";
+    EXPECT_TRUE(Shown(IDC_KEYS1_PICTURE + 1)) << "key 2 stays picked";
 
-    std::vector<std::string> before;
-    for (int k = 0; k < 7; ++k) before.push_back(driver::Text(Control(IDC_KEY1_NAME + k)));
-    ClickWithMouse(Control(IDC_RESET_DEFAULTS));
+    const std::string keySeven = driver::Text(Control(IDC_KEY1_NAME + 6));
+    Click(IDC_RESET_DEFAULTS);
     ASSERT_TRUE(driver::WaitUntil([&] { return driver::Text(Control(IDC_KEY1_NAME)) != "Old"; }, driver::kWaitMs,
                                   "key 1's default name back"));
-    EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME + 6)), before[6]) << "untouched keys show their default names";
-    EXPECT_FALSE(driver::IsVisible(Control(IDC_KEYS1_PICTURE + 1)));
+    EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME + 6)), keySeven) << "untouched keys show their default names";
+    EXPECT_FALSE(Shown(IDC_KEYS1_PICTURE + 1));
 
     ASSERT_TRUE(ClickWhenOffered(IDC_EXTRA_FINISH));
     ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
@@ -183,42 +178,37 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
 TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
     files_.push_back(driver::SpecialFolderPath(CSIDL_FAVORITES) + "\\Ravlen Site.URL");
     ASSERT_TRUE(driver::MakeUrlShortcut(files_.back(), "http://example.test/site"));
-    IShellFolder* desktop = nullptr;
     LPITEMIDLIST computer = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHGetDesktopFolder(&desktop)));
     ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
-    STRRET name = {};
-    char computerName[MAX_PATH] = {};
-    if (SUCCEEDED(desktop->GetDisplayNameOf(computer, SHGDN_NORMAL, &name))) {
-        StrRetToBufA(&name, computer, computerName, MAX_PATH);
-    }
+    SHFILEINFOA info = {};
+    SHGetFileInfoA(reinterpret_cast<LPCSTR>(computer), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_DISPLAYNAME);
+    const std::string computerName = info.szDisplayName;
     const BYTE* bytes = reinterpret_cast<const BYTE*>(computer);
     const std::vector<BYTE> computerList(bytes, bytes + (bytes[0] | bytes[1] << 8) + 2);
     CoTaskMemFree(computer);
-    desktop->Release();
 
     ASSERT_TRUE(OpenPage());
     PickKey(4);
-    ClickWithMouse(Control(kRadios[2]));
-    ASSERT_TRUE(WaitFor(IDC_FILES_TREE, true, true, "the files tree"));
+    Click(kRadios[2]);
+    ASSERT_TRUE(WaitFor(IDC_FILES_TREE, "the files tree"));
     HTREEITEM item = driver::FindTreeItem(Control(IDC_FILES_TREE), TVI_ROOT, computerName);
     ASSERT_TRUE(item) << "the files tree lists " << computerName;
     ASSERT_TRUE(driver::ClickTreeItem(Control(IDC_FILES_TREE), item));
     ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, computerName));
-    ClickWithMouse(Control(IDC_APPLY));
+    Click(IDC_APPLY);
     ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 4, computerName));
     PickKey(4);
     EXPECT_EQ(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)), computerName) << "a shell item shows its name";
 
     PickKey(6);
-    ClickWithMouse(Control(IDC_FUNCTION_WEB_PAGE));
-    ASSERT_TRUE(WaitFor(IDC_FAVORITES_TREE, true, true, "the favourites tree"));
+    Click(IDC_FUNCTION_WEB_PAGE);
+    ASSERT_TRUE(WaitFor(IDC_FAVORITES_TREE, "the favourites tree"));
     item = driver::FindTreeItem(Control(IDC_FAVORITES_TREE), TVI_ROOT, "Ravlen Site");
     ASSERT_TRUE(item) << "the favourites tree lists the shortcut";
     ASSERT_TRUE(driver::ClickTreeItem(Control(IDC_FAVORITES_TREE), item));
     ASSERT_TRUE(WaitForText(IDC_ADDRESS_EDIT, "http://example.test/site"));
     EXPECT_EQ(driver::Text(Control(IDC_LABEL_EDIT)), "http://example.test/site") << "the address, not the name";
-    ClickWithMouse(Control(IDC_APPLY));
+    Click(IDC_APPLY);
     ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 6, "http://example.test/site"));
 
     ASSERT_TRUE(ClickWhenOffered(IDC_EXTRA_FINISH));
@@ -267,7 +257,7 @@ TEST_F(CustomizeKeysTest, WholeWalkByNextThenFinishWritesTheWholeProfile) {
     ExpectChoosersClosed(true);
     EXPECT_FALSE(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)).empty()) << "the caption names the key's function";
     Click(IDC_FUNCTION_ALL_PROGRAMS);
-    ASSERT_TRUE(WaitFor(IDC_ALL_PROGRAMS_TREE, true, true, "the all-users programs tree"));
+    ASSERT_TRUE(WaitFor(IDC_ALL_PROGRAMS_TREE, "the all-users programs tree"));
     EXPECT_TRUE(Enabled(IDC_CHOOSER_PROMPT));
     EXPECT_FALSE(Enabled(IDC_LABEL_EDIT));
     HWND tree = Control(IDC_ALL_PROGRAMS_TREE);
@@ -276,7 +266,7 @@ TEST_F(CustomizeKeysTest, WholeWalkByNextThenFinishWritesTheWholeProfile) {
     ASSERT_TRUE(driver::ClickTreeItem(tree, link));
     ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, "Notepad"));
     TypeInto(IDC_LABEL_EDIT, {VK_END, VK_SPACE, '2'});
-    ASSERT_TRUE(WaitFor(IDC_APPLY, true, true, "Apply, enabled by the label"));
+    ASSERT_TRUE(WaitFor(IDC_APPLY, "Apply, enabled by the label"));
     Click(IDC_APPLY);
     ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 2, "Notepad 2"));
     ASSERT_TRUE(Painted());
