@@ -34,10 +34,6 @@ PrinterDc OpenPrinterDc(const DEVMODEA* mode = nullptr) {
     return {CreateDCA(nullptr, label_test::DefaultPrinter().c_str(), nullptr, mode), &DeleteDC};
 }
 
-Edges OnPaper(const Mapping& map, const Edges& logical) {
-    return {map.X(logical.left), map.X(logical.right), map.Y(logical.top), map.Y(logical.bottom)};
-}
-
 // The fold line between the boxes and the strip's bottom: the middle of the
 // rows most inked in the line's colour (white on the black strip, black on
 // the white one), and the share of the row it covers there.
@@ -128,8 +124,8 @@ TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
         ASSERT_TRUE(page);
         // The sides from a row through the strip's lower half, which carries
         // nothing but the fill; top and bottom from a column left of the boxes.
-        const Edges strip = label_test::DarkEdges(*page, OnPaper(map, {0, 2000, 0, -315}), map.X(135), map.Y(-230));
-        label_test::ExpectEdges(strip, OnPaper(map, kStrip), kToleranceMm);
+        const Edges strip = label_test::DarkEdges(*page, map.OnPaper({0, 2000, 0, -315}), map.X(135), map.Y(-230));
+        label_test::ExpectEdges(strip, map.OnPaper(kStrip), kToleranceMm);
         const auto [fold, foldInk] = FoldLine(*page, map, !whiteOnBlack);
         EXPECT_NEAR(fold, map.Y(kFold), kToleranceMm) << "the fold line";
         EXPECT_GT(foldInk, 0.3) << "no fold line across the strip";
@@ -138,7 +134,7 @@ TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
         EXPECT_EQ(page->Dark(map.X(1000), map.Y(-100)), whiteOnBlack) << "the strip's fill behind the boxes";
         label_test::ExpectCard(*page, map);
         if (!whiteOnBlack) {
-            const Edges boxes = OnPaper(map, {KeyBox(0).left, 1830, KeyBox(0).top, KeyBox(0).bottom});
+            const Edges boxes = map.OnPaper({KeyBox(0).left, 1830, KeyBox(0).top, KeyBox(0).bottom});
             EXPECT_EQ(label_test::DarkShare(*page, boxes), 0) << "the boxes of keys without names are not blank";
             continue;
         }
@@ -154,7 +150,7 @@ TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
             SCOPED_TRACE(name);
             const Edges* word = find(name);
             ASSERT_NE(word, nullptr) << "the name is not printed as typed";
-            const Edges box = OnPaper(map, KeyBox(k));
+            const Edges box = map.OnPaper(KeyBox(k));
             EXPECT_NEAR(word->left, box.left, 1.0) << "a name starts at its box's left edge";
             EXPECT_GE(word->top, box.top - kToleranceMm);
             EXPECT_LE(word->bottom, box.bottom + kToleranceMm);
@@ -167,7 +163,7 @@ TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
         const Edges* second = find("appointments");
         ASSERT_NE(second, nullptr) << "the long name's second word is not printed";
         EXPECT_GT(second->top, find("Calendar")->top + 2) << "the long name is not broken into lines";
-        const Edges box = OnPaper(map, KeyBox(2));
+        const Edges box = map.OnPaper(KeyBox(2));
         EXPECT_LE(second->right, box.right + kToleranceMm) << "it runs out of its box";
         EXPECT_EQ(find("deadlines"), nullptr) << "the end of the long name is printed below its box";
         EXPECT_EQ(label_test::DarkShare(*page, {box.left, box.right, box.bottom + 0.2, map.Y(-148)}), 1)

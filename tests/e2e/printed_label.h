@@ -42,8 +42,8 @@ struct Mapping {
     int horzSize = 0, vertSize = 0;       // mm, as the device reports them
     double X(double logicalX) const { return offsetX + logicalX * unitX; }
     double Y(double logicalY) const { return offsetY - logicalY * unitY; }
-    Edges Rect(double left, double right, double top, double bottom) const {
-        return {X(left), X(right), Y(top), Y(bottom)};
+    Edges OnPaper(const Edges& logical) const {
+        return {X(logical.left), X(logical.right), Y(logical.top), Y(logical.bottom)};
     }
 };
 Mapping MappingOf(HDC printer);
