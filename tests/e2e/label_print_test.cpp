@@ -1,59 +1,50 @@
-// The label printed through the wizard, from the PDF the printer writes:
-// where the strip, its fold line, the names and the instruction picture land
-// against the printer's own mapping, in which colours, and whether a job is
-// made at all.
+// The label on the real printer, from the PDF it writes: where the strip, its
+// fold line, the names and the instruction picture land against the
+// printer's own mapping, in which colours, and whether a job is made at all.
 #include "built_program.h"
+#include "label_print.h"
 #include "printed_label.h"
 #include "wizard_fixture.h"
 
+#include <winspool.h>
+
 #include <algorithm>
 #include <cmath>
-#include <iostream>
+#include <memory>
 
 using namespace wizard;
-using label_test::FirstWhere;
+using label_test::Edges;
 using label_test::Mapping;
 using label_test::Page;
 
 namespace {
 
-constexpr double kStripToleranceMm = 0.3;
-// Key k's name box on the strip, in the printer's 0.1 mm units.
-constexpr int BoxLeft(int k) { return 160 + 250 * k; }
-constexpr int BoxRight(int k) { return 395 + 255 * k; }
-constexpr int kBoxTop = -60;
-constexpr int kBoxBottom = -134;
-constexpr DWORD kPrintWaitMs = 30000;
+// Where the label's parts belong, in the printer's 0.1 mm units (y upward
+// from the top of the printable area).
+constexpr Edges kStrip = {119, 1840, -19, -295};
+constexpr double kFold = -157;
+// The box key k's name is drawn into.
+constexpr Edges KeyBox(int k) { return {160 + 250.0 * k, 395 + 255.0 * k, -60, -134}; }
+constexpr double kToleranceMm = 0.3;
 
-// The strip's edges and fold line as printed, in mm on the paper.
-struct StripEdges {
-    double left, right, top, bottom, fold, foldInk;
-};
+using PrinterDc = std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&DeleteDC)>;
 
-StripEdges MeasureStrip(const Page& page, const Mapping& map, int style) {
+// The default printer's device context, on the paper of mode when given.
+PrinterDc OpenPrinterDc(const DEVMODEA* mode = nullptr) {
+    return {CreateDCA(nullptr, label_test::DefaultPrinter().c_str(), nullptr, mode), &DeleteDC};
+}
+
+// The fold line between the boxes and the strip's bottom: the middle of the
+// rows most inked in the line's colour (white on the black strip, black on
+// the white one), and the share of the row it covers there.
+std::pair<double, double> FoldLine(const Page& page, const Mapping& map, bool lineDark) {
     const double step = page.PixelMm();
-    const int across = static_cast<int>(120 / step);
-    StripEdges edges = {};
-    // The lower half carries nothing but the fill: its row finds the sides.
-    const double row = map.Y(-230);
-    edges.left = FirstWhere(page, map.X(0), row, step, 0, across, true);
-    edges.right = FirstWhere(page, map.X(2000), row, -step, 0, across, true) + step;
-    // Between the strip's left edge and the first box: the top and bottom.
-    const double column = map.X(135);
-    edges.top = FirstWhere(page, column, map.Y(0), 0, step, across, true);
-    edges.bottom = FirstWhere(page, column, map.Y(-315), 0, -step, across, true) + step;
-
-    // The fold line: the rows between the boxes and the bottom edge where the
-    // line's colour (white on the black strip, black on the white one) runs across.
-    const bool lineDark = style == 1;
-    std::vector<std::pair<double, int>> rows;
-    int most = 0, columns = 0;
+    std::vector<std::pair<double, double>> rows;
+    double most = 0;
     for (double y = map.Y(-140); y < map.Y(-175); y += step) {
-        int ink = 0;
-        columns = 0;
-        for (double x = map.X(140); x < map.X(1820); x += step, ++columns) ink += page.Dark(x, y) == lineDark;
-        rows.emplace_back(y, ink);
-        most = std::max(most, ink);
+        const double dark = label_test::DarkShare(page, {map.X(140), map.X(1820), y, y + step / 2});
+        rows.emplace_back(y, lineDark ? dark : 1 - dark);
+        most = std::max(most, rows.back().second);
     }
     double sum = 0;
     int count = 0;
@@ -62,24 +53,19 @@ StripEdges MeasureStrip(const Page& page, const Mapping& map, int style) {
         sum += y + step / 2;
         ++count;
     }
-    edges.fold = count ? sum / count : std::nan("");
-    edges.foldInk = columns ? static_cast<double>(most) / columns : 0;
-    return edges;
+    return {count ? sum / count : std::nan(""), most};
 }
 
-// The width in mm of text printed on the default printer in MM_LOMETRIC with the font.
-double PrintedWidth(const LOGFONTA& font, const std::string& text) {
-    HDC dc = CreateDCA(nullptr, label_test::DefaultPrinter().c_str(), nullptr, nullptr);
-    if (!dc) return 0;
-    const Mapping map = label_test::MappingOf(dc);
-    SetMapMode(dc, MM_LOMETRIC);
+// The width in mm of text printed on the printer in MM_LOMETRIC with the font.
+double PrintedWidth(HDC printer, const Mapping& map, const LOGFONTA& font, const std::string& text) {
+    const int oldMode = SetMapMode(printer, MM_LOMETRIC);
     HFONT made = CreateFontIndirectA(&font);
-    HGDIOBJ old = SelectObject(dc, made);
+    HGDIOBJ old = SelectObject(printer, made);
     SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
+    GetTextExtentPoint32A(printer, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(printer, old);
     DeleteObject(made);
-    DeleteDC(dc);
+    SetMapMode(printer, oldMode);
     return size.cx * map.unitX;
 }
 
@@ -104,7 +90,9 @@ protected:
 // read only on the Customize Keys page). The names print as typed ("&" is a
 // letter) in the page's label font: its dialog's font at 35 units.
 TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
-    const Mapping map = label_test::PrinterMapping();
+    const PrinterDc dc = OpenPrinterDc();
+    ASSERT_TRUE(dc);
+    const Mapping map = label_test::MappingOf(dc.get());
     const languages::BuiltProgram program;
     const auto dialog = program ? program.Dialog(IDD_PRINT_LABEL, languages::kEnglish) : std::nullopt;
     ASSERT_TRUE(dialog) << "the Print Label page's template";
@@ -121,41 +109,33 @@ TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
     const char* files[] = {"label-white-on-black", "label-black-on-white"};
     for (int style = 0; style < 2; ++style) {
         SCOPED_TRACE(files[style]);
-        const bool withNames = style == 0;
-        ASSERT_TRUE(StartOnPrintLabel(style, withNames));
+        const bool whiteOnBlack = style == 0;
+        ASSERT_TRUE(StartOnPrintLabel(style, whiteOnBlack));
         ASSERT_TRUE(WaitForOffered("Back Next"));
         const FILETIME since = label_test::Now();
         ClickWithMouse(Button(wizard::kNext));
         ASSERT_TRUE(AnswerPrintDialog(IDOK));
         ASSERT_TRUE(WaitForPage(kOsdPage)) << "the wizard goes on after printing";
-        const std::vector<std::string> pdfs = label_test::WaitForPdfs(since, 1, kPrintWaitMs);
+        const std::vector<std::string> pdfs = label_test::WaitForPdfs(since, 1);
         ASSERT_EQ(pdfs.size(), 1u);
         wizard_.Kill();
 
         const std::optional<Page> page = label_test::Render(pdfs[0], files[style]);
         ASSERT_TRUE(page);
-        const StripEdges strip = MeasureStrip(*page, map, style);
-        EXPECT_NEAR(strip.left, map.X(119), kStripToleranceMm);
-        EXPECT_NEAR(strip.right, map.X(1840), kStripToleranceMm);
-        EXPECT_NEAR(strip.top, map.Y(-19), kStripToleranceMm);
-        EXPECT_NEAR(strip.bottom, map.Y(-295), kStripToleranceMm);
-        EXPECT_NEAR(strip.fold, map.Y(-157), kStripToleranceMm);
-        EXPECT_GT(strip.foldInk, 0.3) << "no fold line across the strip";
-        EXPECT_LT(strip.foldInk, 0.9) << "the fold line is not dashed";
-        std::cout << files[style] << ": strip edges off the printer's mapping by " << strip.left - map.X(119) << ", "
-                  << strip.right - map.X(1840) << " mm across, " << strip.top - map.Y(-19) << ", "
-                  << strip.bottom - map.Y(-295) << " mm down, fold line " << strip.fold - map.Y(-157) << " mm\n";
-        const bool fillDark = style == 0;
-        EXPECT_EQ(page->Dark(map.X(1000), map.Y(-230)), fillDark) << "the strip's fill";
-        EXPECT_EQ(page->Dark(map.X(1000), map.Y(-100)), fillDark) << "the strip's fill behind the boxes";
-        label_test::ExpectCard(*page, map, std::string(files[style]) + " on the default paper");
-        if (!withNames) {
-            int ink = 0;
-            for (double x = map.X(BoxLeft(0)); x < map.X(1830); x += page->PixelMm()) {
-                for (double y = map.Y(kBoxTop); y < map.Y(kBoxBottom); y += page->PixelMm()) ink += page->Dark(x, y) != fillDark;
-            }
-            EXPECT_EQ(ink, 0) << "the boxes of keys without names are not blank";
-            EXPECT_FALSE(page->Dark(map.X(119) + 0.5, map.Y(-230))) << "the white strip is only outlined";
+        // The sides from a row through the strip's lower half, which carries
+        // nothing but the fill; top and bottom from a column left of the boxes.
+        const Edges strip = label_test::DarkEdges(*page, map.OnPaper({0, 2000, 0, -315}), map.X(135), map.Y(-230));
+        label_test::ExpectEdges(strip, map.OnPaper(kStrip), kToleranceMm);
+        const auto [fold, foldInk] = FoldLine(*page, map, !whiteOnBlack);
+        EXPECT_NEAR(fold, map.Y(kFold), kToleranceMm) << "the fold line";
+        EXPECT_GT(foldInk, 0.3) << "no fold line across the strip";
+        EXPECT_LT(foldInk, 0.9) << "the fold line is not dashed";
+        EXPECT_EQ(page->Dark(map.X(1000), map.Y(-230)), whiteOnBlack) << "the strip's fill";
+        EXPECT_EQ(page->Dark(map.X(1000), map.Y(-100)), whiteOnBlack) << "the strip's fill behind the boxes";
+        label_test::ExpectCard(*page, map);
+        if (!whiteOnBlack) {
+            const Edges boxes = map.OnPaper({KeyBox(0).left, 1830, KeyBox(0).top, KeyBox(0).bottom});
+            EXPECT_EQ(label_test::DarkShare(*page, boxes), 0) << "the boxes of keys without names are not blank";
             continue;
         }
         // Each name from its box's left edge, in key order; the long one wraps
@@ -163,35 +143,80 @@ TEST_F(LabelPrintTest, BothStylesPrintWhereThePrinterPutsThem) {
         const std::vector<label_test::Word> words = label_test::Words(pdfs[0]);
         auto find = [&](const std::string& text) {
             const auto word = std::find_if(words.begin(), words.end(), [&](const auto& w) { return w.text == text; });
-            return word != words.end() ? &*word : nullptr;
+            return word != words.end() ? &word->box : nullptr;
         };
         for (int k = 0; k < 4; ++k) {
             const std::string name = names[k].substr(0, names[k].find(' '));
             SCOPED_TRACE(name);
-            const label_test::Word* word = find(name);
+            const Edges* word = find(name);
             ASSERT_NE(word, nullptr) << "the name is not printed as typed";
-            EXPECT_NEAR(word->left, map.X(BoxLeft(k)), 1.0) << "a name starts at its box's left edge";
-            EXPECT_GE(word->top, map.Y(kBoxTop) - kStripToleranceMm);
-            EXPECT_LE(word->bottom, map.Y(kBoxBottom) + kStripToleranceMm);
-            const double expected = PrintedWidth(font, name);
+            const Edges box = map.OnPaper(KeyBox(k));
+            EXPECT_NEAR(word->left, box.left, 1.0) << "a name starts at its box's left edge";
+            EXPECT_GE(word->top, box.top - kToleranceMm);
+            EXPECT_LE(word->bottom, box.bottom + kToleranceMm);
+            const double expected = PrintedWidth(dc.get(), map, font, name);
             EXPECT_NEAR(word->right - word->left, expected, expected * 0.05) << "not in the dialog's font at 35 units";
-            int light = 0, dark = 0;
-            for (double x = word->left; x < word->right; x += page->PixelMm()) {
-                for (double y = word->top; y < word->bottom; y += page->PixelMm()) (page->Dark(x, y) ? dark : light)++;
-            }
-            EXPECT_GT(light, 0) << "no white letters";
-            EXPECT_GT(dark, light) << "the letters' background is not the black strip";
+            const double dark = label_test::DarkShare(*page, *word);
+            EXPECT_LT(dark, 1) << "no white letters";
+            EXPECT_GT(dark, 0.5) << "the letters' background is not the black strip";
         }
-        const label_test::Word* second = find("appointments");
+        const Edges* second = find("appointments");
         ASSERT_NE(second, nullptr) << "the long name's second word is not printed";
         EXPECT_GT(second->top, find("Calendar")->top + 2) << "the long name is not broken into lines";
-        EXPECT_LE(second->right, map.X(BoxRight(2)) + kStripToleranceMm) << "it runs out of its box";
+        const Edges box = map.OnPaper(KeyBox(2));
+        EXPECT_LE(second->right, box.right + kToleranceMm) << "it runs out of its box";
         EXPECT_EQ(find("deadlines"), nullptr) << "the end of the long name is printed below its box";
-        int below = 0;
-        for (double x = map.X(BoxLeft(2)); x < map.X(BoxRight(2)); x += page->PixelMm()) {
-            for (double y = map.Y(kBoxBottom) + 0.2; y < map.Y(-148); y += page->PixelMm()) below += !page->Dark(x, y);
-        }
-        EXPECT_EQ(below, 0) << "the long name is not clipped at its box's bottom";
+        EXPECT_EQ(label_test::DarkShare(*page, {box.left, box.right, box.bottom + 0.2, map.Y(-148)}), 1)
+            << "the long name is not clipped at its box's bottom";
+    }
+}
+
+// The picture is scaled to the paper, the strip is not: whatever the scale,
+// the picture leaves the strip's band blank paper. Drawn without the wizard
+// over the paper sizes and orientations its print dialog may choose.
+TEST(LabelDrawingTest, InstructionPictureFillsTheWidthOnPortraitAndTheHeightOnLandscapeBelowTheStrip) {
+    struct Paper {
+        const char* name;
+        short size, orientation;
+        bool byHeight;
+    };
+    // A4 portrait is the default paper, on which the wizard's own label is checked.
+    const Paper papers[] = {{"label-picture-letter", DMPAPER_LETTER, DMORIENT_PORTRAIT, false},
+                            {"label-picture-a4-landscape", DMPAPER_A4, DMORIENT_LANDSCAPE, true},
+                            {"label-picture-letter-landscape", DMPAPER_LETTER, DMORIENT_LANDSCAPE, true}};
+    for (const Paper& paper : papers) {
+        SCOPED_TRACE(paper.name);
+        // The driver takes the fields named and keeps its own settings for the rest.
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+        mode.dmPaperSize = paper.size;
+        mode.dmOrientation = paper.orientation;
+        PrinterDc dc = OpenPrinterDc(&mode);
+        ASSERT_TRUE(dc) << "no device context for the default printer: start the tests with tools/printer.sh";
+        const Mapping map = label_test::MappingOf(dc.get());
+        const FILETIME since = label_test::Now();
+        DOCINFOA document = {};
+        document.cbSize = sizeof document;
+        document.lpszDocName = "";
+        StartDocA(dc.get(), &document);
+        SetMapMode(dc.get(), MM_LOMETRIC);
+        StartPage(dc.get());
+        DrawInstructionPicture(dc.get());
+        EndPage(dc.get());
+        EndDoc(dc.get());
+        dc.reset();  // the job reaches the queue only when its device context goes
+        const std::vector<std::string> pdfs = label_test::WaitForPdfs(since, 1);
+        ASSERT_EQ(pdfs.size(), 1u);
+        const std::optional<Page> page = label_test::Render(pdfs[0], paper.name);
+        ASSERT_TRUE(page);
+        EXPECT_EQ(page->width > page->height, paper.orientation == DMORIENT_LANDSCAPE) << "the paper's orientation";
+
+        EXPECT_EQ(label_test::PictureByHeight(map), paper.byHeight) << "the paper the table means";
+        label_test::ExpectCard(*page, map);
+        // Down to 1 mm below the strip's bottom edge, and across the whole sheet.
+        const Edges band = {0, page->width * page->PixelMm(), 0, map.Y(kStrip.bottom - 10)};
+        EXPECT_EQ(label_test::DarkShare(*page, band), 0) << "the picture draws into the strip's band";
     }
 }
 
@@ -210,7 +235,7 @@ TEST_F(LabelPrintTest, CancelPrintsNothingAndEachLeavingForwardPrintsOneSheet) {
         ASSERT_TRUE(AnswerPrintDialog(IDOK));
         ASSERT_TRUE(WaitForPage(kOsdPage));
     }
-    EXPECT_EQ(label_test::WaitForPdfs(since, 2, kPrintWaitMs).size(), 2u);
+    EXPECT_EQ(label_test::WaitForPdfs(since, 2).size(), 2u);
     driver::Pause(2000);
     EXPECT_EQ(label_test::PdfsSince(since).size(), 2u) << "two confirmed dialogs, two sheets";
 }

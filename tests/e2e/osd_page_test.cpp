@@ -4,7 +4,6 @@
 #include "log_pixels.h"
 #include "wizard_fixture.h"
 
-#include <iostream>
 #include <map>
 
 using namespace wizard;
@@ -134,9 +133,8 @@ TEST_F(WizardTest, CombosKeepTheirDropDownHeightWhateverTheSystemFont) {
         driver::ScopedLogPixels logPixels(dpi);
         ASSERT_TRUE(StartWizard() && ShowPage(kOsdPage) && Painted());
         for (int id : {IDC_OSD_FONT_COMBO, IDC_OSD_SIZE_COMBO, IDC_OSD_COLOR_COMBO}) {
-            const int height = DroppedHeight(Control(id));
-            std::cout << dpi << " dpi: combo " << id << " drops down to " << height << " pixels\n";
             // At 144 dpi the units grow with the font by about half.
+            const int height = DroppedHeight(Control(id));
             if (dpi == 96) atReference[id] = height;
             EXPECT_GT(height, dpi == 96 ? 100 : atReference[id] * 13 / 10) << "combo " << id;
         }

@@ -1,6 +1,7 @@
 #include "printed_label.h"
 
 #include "host_command.h"
+#include "process.h"
 #include "text_file.h"
 #include "wait.h"
 
@@ -8,26 +9,15 @@
 
 #include <winspool.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <sstream>
 
 namespace label_test {
 
 namespace {
-
-constexpr double kMmPerPoint = 25.4 / 72;
-
-std::string Environment(const char* name) {
-    char value[MAX_PATH * 2] = {};
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? value : "";
-}
 
 std::string ReadAll(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -41,8 +31,7 @@ bool Complete(const std::string& path) {
 }
 
 std::string LabelFolder() {
-    std::string folder = Environment("RAVLEN_LABEL_DIR");
-    if (folder.empty()) folder = ".";
+    const std::string folder = driver::EnvironmentOr("RAVLEN_LABEL_DIR", ".");
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
@@ -65,29 +54,45 @@ std::optional<Page> ReadPgm(const std::string& path) {
     return page;
 }
 
+// A word's coordinate in mm (pdftotext gives points).
 double Attribute(const std::string& tag, const std::string& name) {
     const size_t at = tag.find(" " + name + "=\"");
-    return at == std::string::npos ? 0 : std::atof(tag.c_str() + at + name.size() + 3);
+    return at == std::string::npos ? 0 : std::atof(tag.c_str() + at + name.size() + 3) * 25.4 / 72;
 }
 
-std::string Unescape(std::string text) {
-    const std::pair<const char*, const char*> entities[] = {
-        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
-    for (const auto& [entity, plain] : entities) {
-        for (size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1)) {
-            text.replace(at, std::strlen(entity), plain);
-        }
+// The names printed carry no other markup than "&".
+std::string Unescape(const std::string& text) {
+    std::string plain;
+    for (size_t at = 0; at < text.size(); at += text.compare(at, 5, "&amp;") == 0 ? 5 : 1) plain += text[at];
+    return plain;
+}
+
+// The first point from (x, y) stepping by (dx, dy) mm, n steps, that is
+// black: its position along the step, or NaN.
+double FirstDark(const Page& page, double x, double y, double dx, double dy, int steps) {
+    for (int i = 0; i < steps; ++i) {
+        const double px = x + i * dx, py = y + i * dy;
+        if (page.Dark(px, py)) return dx != 0 ? px : py;
     }
-    return text;
+    return std::nan("");
+}
+
+// The folder the queue writes its PDFs to, as Windows sees it; empty, with a failure, when unknown.
+std::string PdfFolder() {
+    const std::string host = driver::EnvironmentOr("RAVLEN_PDF_DIR", "");
+    if (host.empty()) {
+        ADD_FAILURE() << "RAVLEN_PDF_DIR is not set: start the tests with the printer (tools/printer.sh)";
+        return {};
+    }
+    return driver::WindowsPath(host);
 }
 
 }  // namespace
 
-int Page::At(double xMm, double yMm) const {
+bool Page::Dark(double xMm, double yMm) const {
     const int x = static_cast<int>(xMm / PixelMm());
     const int y = static_cast<int>(yMm / PixelMm());
-    if (x < 0 || y < 0 || x >= width || y >= height) return 255;
-    return grey[static_cast<size_t>(y) * width + x];
+    return x >= 0 && y >= 0 && x < width && y < height && grey[static_cast<size_t>(y) * width + x] < 128;
 }
 
 Mapping MappingOf(HDC printer) {
@@ -114,59 +119,42 @@ std::string DefaultPrinter() {
     return GetDefaultPrinterA(name, &size) ? name : "";
 }
 
-Mapping PrinterMapping(const DEVMODEA* mode) {
-    const std::string printer = DefaultPrinter();
-    HDC dc = CreateDCA(nullptr, printer.c_str(), nullptr, mode);
-    if (!dc) {
-        ADD_FAILURE() << "no device context for the default printer \"" << printer << "\"";
-        return {};
-    }
-    const Mapping mapping = MappingOf(dc);
-    DeleteDC(dc);
-    return mapping;
+Edges DarkEdges(const Page& page, const Edges& window, double x, double y) {
+    const double step = page.PixelMm();
+    const int across = static_cast<int>((window.right - window.left) / step);
+    const int down = static_cast<int>((window.bottom - window.top) / step);
+    return {FirstDark(page, window.left, y, step, 0, across), FirstDark(page, window.right, y, -step, 0, across) + step,
+            FirstDark(page, x, window.top, 0, step, down), FirstDark(page, x, window.bottom, 0, -step, down) + step};
 }
 
-double FirstWhere(const Page& page, double x, double y, double dx, double dy, int steps, bool dark) {
-    for (int i = 0; i < steps; ++i) {
-        const double px = x + i * dx, py = y + i * dy;
-        if (page.Dark(px, py) == dark) return dx != 0 ? px : py;
+void ExpectEdges(const Edges& found, const Edges& expected, double toleranceMm) {
+    EXPECT_NEAR(found.left, expected.left, toleranceMm) << "the left edge";
+    EXPECT_NEAR(found.right, expected.right, toleranceMm) << "the right edge";
+    EXPECT_NEAR(found.top, expected.top, toleranceMm) << "the top edge";
+    EXPECT_NEAR(found.bottom, expected.bottom, toleranceMm) << "the bottom edge";
+}
+
+double DarkShare(const Page& page, const Edges& area) {
+    const double step = page.PixelMm();
+    int dark = 0, all = 0;
+    for (double x = area.left; x < area.right; x += step) {
+        for (double y = area.top; y < area.bottom; y += step, ++all) dark += page.Dark(x, y);
     }
-    return std::nan("");
+    return all ? static_cast<double>(dark) / all : 0;
 }
 
 bool PictureByHeight(const Mapping& map) { return !(732 * map.horzSize < 582 * map.vertSize); }
 
-void ExpectCard(const Page& page, const Mapping& map, const std::string& what) {
-    SCOPED_TRACE(what);
-    // The picture's own pixels are 0.35 mm on A4; its edges may land one device pixel either way.
-    constexpr double kToleranceMm = 0.4;
+void ExpectCard(const Page& page, const Mapping& map) {
+    SCOPED_TRACE("the instruction picture's black card");
     const double scale = PictureByHeight(map) ? map.vertSize * 10 / 732.0 : map.horzSize * 10 / 582.0;
     const double w = std::trunc(582 * scale), h = std::trunc(732 * scale);
     auto x = [&](double px) { return map.X(w * px / 582); };
     auto y = [&](double py) { return map.Y(-50 - h * py / 732); };
-    // Found from within the card's white frame.
-    const double step = page.PixelMm();
-    const int across = static_cast<int>((x(300) - x(95)) / step), down = static_cast<int>((y(172) - y(128)) / step);
-    const double left = FirstWhere(page, x(95), y(138.5), step, 0, across, true);
-    const double right = FirstWhere(page, x(385), y(138.5), -step, 0, across, true) + step;
-    const double top = FirstWhere(page, x(108.5), y(128), 0, step, down, true);
-    const double bottom = FirstWhere(page, x(108.5), y(172), 0, -step, down, true) + step;
-    EXPECT_NEAR(left, x(106), kToleranceMm);
-    EXPECT_NEAR(right, x(374), kToleranceMm);
-    EXPECT_NEAR(top, y(136), kToleranceMm);
-    EXPECT_NEAR(bottom, y(166), kToleranceMm);
-    std::cout << what << ": printable " << map.horzSize << " x " << map.vertSize << " mm, picture " << w / 10
-              << " x " << h / 10 << " mm; card edges off by " << left - x(106) << ", " << right - x(374) << ", "
-              << top - y(136) << ", " << bottom - y(166) << " mm\n";
-}
-
-std::string PdfFolder() {
-    const std::string host = Environment("RAVLEN_PDF_DIR");
-    if (host.empty()) {
-        ADD_FAILURE() << "RAVLEN_PDF_DIR is not set: start the tests with the printer (tools/printer.sh)";
-        return {};
-    }
-    return driver::WindowsPath(host);
+    // Found from within the card's white frame. The picture's own pixels are
+    // 0.35 mm on A4; its edges may land one device pixel either way.
+    const Edges card = DarkEdges(page, {x(95), x(385), y(128), y(172)}, x(108.5), y(138.5));
+    ExpectEdges(card, {x(106), x(374), y(136), y(166)}, 0.4);
 }
 
 FILETIME Now() {
@@ -178,23 +166,16 @@ FILETIME Now() {
 std::vector<std::string> PdfsSince(const FILETIME& since) {
     const std::string folder = PdfFolder();
     if (folder.empty()) return {};
-    std::vector<std::pair<ULONGLONG, std::string>> found;
+    std::vector<std::string> found;
     WIN32_FIND_DATAA entry = {};
     HANDLE search = FindFirstFileA((folder + "\\*.pdf").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return {};
     do {
-        if (CompareFileTime(&entry.ftLastWriteTime, &since) <= 0) continue;
         const std::string path = folder + "\\" + entry.cFileName;
-        if (!Complete(path)) continue;
-        const ULONGLONG written = (ULONGLONG{entry.ftLastWriteTime.dwHighDateTime} << 32) |
-                                  entry.ftLastWriteTime.dwLowDateTime;
-        found.emplace_back(written, path);
+        if (CompareFileTime(&entry.ftLastWriteTime, &since) > 0 && Complete(path)) found.push_back(path);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
-    std::sort(found.begin(), found.end());
-    std::vector<std::string> paths;
-    for (auto& [written, path] : found) paths.push_back(path);
-    return paths;
+    return found;
 }
 
 std::vector<std::string> WaitForPdfs(const FILETIME& since, size_t count, DWORD timeoutMs) {
@@ -208,7 +189,8 @@ std::vector<std::string> WaitForPdfs(const FILETIME& since, size_t count, DWORD 
     return pdfs;
 }
 
-std::optional<Page> Render(const std::string& pdf, const std::string& name, int dpi) {
+std::optional<Page> Render(const std::string& pdf, const std::string& name) {
+    constexpr int kDpi = 300;
     const std::string keep = driver::HostPath(LabelFolder() + "\\" + name);
     const std::string grey = driver::TempFilePath(name);
     const std::string hostPdf = driver::HostPath(pdf);
@@ -216,7 +198,7 @@ std::optional<Page> Render(const std::string& pdf, const std::string& name, int 
     const std::string command = "cp " + driver::ShellQuote(hostPdf) + " " + driver::ShellQuote(keep + ".pdf") +
                                 " && pdftoppm -singlefile -r 100 -png " + driver::ShellQuote(hostPdf) + " " +
                                 driver::ShellQuote(keep) + " && pdftoppm -singlefile -gray -aa no -aaVector no -r " +
-                                std::to_string(dpi) + " " + driver::ShellQuote(hostPdf) + " " +
+                                std::to_string(kDpi) + " " + driver::ShellQuote(hostPdf) + " " +
                                 driver::ShellQuote(hostGrey);
     const std::optional<int> status = driver::RunOnHost(command, 60000);
     if (!status) return std::nullopt;
@@ -230,7 +212,7 @@ std::optional<Page> Render(const std::string& pdf, const std::string& name, int 
         ADD_FAILURE() << "pdftoppm wrote no readable picture of " << pdf;
         return std::nullopt;
     }
-    page->dpi = dpi;
+    page->dpi = kDpi;
     return page;
 }
 
@@ -251,9 +233,8 @@ std::vector<Word> Words(const std::string& pdf) {
         const size_t close = text.find("</word>", tagEnd);
         if (tagEnd == std::string::npos || close == std::string::npos) break;
         const std::string tag = text.substr(at, tagEnd - at);
-        words.push_back({Unescape(text.substr(tagEnd + 1, close - tagEnd - 1)), Attribute(tag, "xMin") * kMmPerPoint,
-                         Attribute(tag, "yMin") * kMmPerPoint, Attribute(tag, "xMax") * kMmPerPoint,
-                         Attribute(tag, "yMax") * kMmPerPoint});
+        const Edges box = {Attribute(tag, "xMin"), Attribute(tag, "xMax"), Attribute(tag, "yMin"), Attribute(tag, "yMax")};
+        words.push_back({Unescape(text.substr(tagEnd + 1, close - tagEnd - 1)), box});
     }
     return words;
 }

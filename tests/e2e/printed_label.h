@@ -11,22 +11,25 @@
 
 namespace label_test {
 
-// Positions on paper are millimetres from the sheet's top-left corner.
+// A rectangle on paper in millimetres from the sheet's top-left corner.
+struct Edges {
+    double left, right, top, bottom;
+};
+
 struct Page {
     int width = 0;   // pixels
     int height = 0;
     double dpi = 0;
     std::vector<unsigned char> grey;  // row by row, 0 black .. 255 white
 
-    // The grey level at a point; white outside the page.
-    int At(double xMm, double yMm) const;
-    bool Dark(double xMm, double yMm) const { return At(xMm, yMm) < 128; }
+    // Whether the point is black (outside the page it is white).
+    bool Dark(double xMm, double yMm) const;
     double PixelMm() const { return 25.4 / dpi; }
 };
 
 struct Word {
     std::string text;
-    double left, top, right, bottom;  // mm
+    Edges box;
 };
 
 // Where the printer's device context puts a logical point of MM_LOMETRIC on
@@ -39,36 +42,37 @@ struct Mapping {
     int horzSize = 0, vertSize = 0;       // mm, as the device reports them
     double X(double logicalX) const { return offsetX + logicalX * unitX; }
     double Y(double logicalY) const { return offsetY - logicalY * unitY; }
+    Edges OnPaper(const Edges& logical) const {
+        return {X(logical.left), X(logical.right), Y(logical.top), Y(logical.bottom)};
+    }
 };
 Mapping MappingOf(HDC printer);
 // The default printer's name; empty when there is none.
 std::string DefaultPrinter();
-// The default printer's own mapping, on the paper of mode when given.
-Mapping PrinterMapping(const DEVMODEA* mode = nullptr);
 
-// The first point from (x, y) stepping by (dx, dy) mm, n steps, whose
-// darkness is dark; the point's position along the step, or NaN.
-double FirstWhere(const Page& page, double x, double y, double dx, double dy, int steps, bool dark);
+// The edges of the black shape that scans inward from each side of the
+// window meet, along the row at y and the column at x.
+Edges DarkEdges(const Page& page, const Edges& window, double x, double y);
+void ExpectEdges(const Edges& found, const Edges& expected, double toleranceMm);
+// The share of black pixels in the area, 0 to 1.
+double DarkShare(const Page& page, const Edges& area);
 // Whether the instruction picture is scaled to the printable height (else to its width).
 bool PictureByHeight(const Mapping& map);
 // Checks where the picture's solid black card (its pixels 106 to 374 across,
 // 136 to 166 down) lands on the page, the picture 5 mm below the area's top.
-void ExpectCard(const Page& page, const Mapping& map, const std::string& what);
+void ExpectCard(const Page& page, const Mapping& map);
 
-// The folder the queue writes its PDFs to, as Windows sees it (from
-// RAVLEN_PDF_DIR); empty, with a failure, when unknown.
-std::string PdfFolder();
 // The time now, to tell PDFs written later from older ones.
 FILETIME Now();
-// The complete PDFs in the folder written after since, oldest first.
+// The complete PDFs the queue wrote after since.
 std::vector<std::string> PdfsSince(const FILETIME& since);
 // Waits until count PDFs written after since are complete; returns them.
-std::vector<std::string> WaitForPdfs(const FILETIME& since, size_t count, DWORD timeoutMs);
+std::vector<std::string> WaitForPdfs(const FILETIME& since, size_t count, DWORD timeoutMs = 30000);
 
 // Keeps a copy of the PDF and a colour PNG of its page under the build's
 // labels folder as name.pdf and name.png, for a person to look at; returns
-// the page in grey at dpi.
-std::optional<Page> Render(const std::string& pdf, const std::string& name, int dpi = 300);
+// the page in grey at 300 dpi.
+std::optional<Page> Render(const std::string& pdf, const std::string& name);
 // The words of the PDF's first page with their boxes.
 std::vector<Word> Words(const std::string& pdf);
 
