@@ -56,10 +56,10 @@ TEST_F(AboutBoxTest, TheFrameTranslatesItsAccelerators) {
     ASSERT_NE(frame, nullptr);
     ASSERT_EQ(probe_.Run(frame_probe::kWatchCommandsExport), std::optional<DWORD>(1));
     constexpr DWORD kFromAccelerator = 1;
+    constexpr DWORD kNextPane = MAKEWPARAM(ID_NEXT_PANE, kFromAccelerator);
     PostMessageA(frame, WM_KEYDOWN, VK_F6, 1);
     PostMessageA(frame, WM_KEYUP, VK_F6, 0xC0000001);
-    EXPECT_TRUE(driver::WaitUntil(
-        [&] { return probe_.Run(frame_probe::kLastCommandExport) == static_cast<DWORD>(MAKEWPARAM(ID_NEXT_PANE, kFromAccelerator)); },
-        driver::kWaitMs, "F6 to reach the frame as its next-pane command"));
+    EXPECT_TRUE(driver::WaitUntil([&] { return probe_.Run(frame_probe::kLastCommandExport) == kNextPane; },
+                                  driver::kWaitMs, "F6 to reach the frame as its next-pane command"));
     EXPECT_TRUE(wizard_.IsRunning());
 }
