@@ -5,9 +5,7 @@
 class AboutBoxTest : public WizardTest {
 protected:
     HWND OpenAbout() {
-        HWND frame = driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs);
-        if (!frame) return nullptr;
-        PostMessageA(frame, WM_COMMAND, ID_APP_ABOUT, 0);
+        PostMessageA(Frame(), WM_COMMAND, ID_APP_ABOUT, 0);
         HWND about = driver::WaitForWindow({"#32770", "About Ravlen", wizard_.id()}, driver::kWaitMs);
         // The dialog exists before it is shown: its initialisation comes between.
         const bool shown = about && driver::WaitUntil([&] { return driver::IsVisible(about); }, driver::kWaitMs,
@@ -26,7 +24,6 @@ TEST_F(AboutBoxTest, OkAndEscapeCloseItAndLeaveTheWizardAsItWas) {
     HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);
     driver::SaveScreenshot("about-box", about);
-    EXPECT_TRUE(driver::IsVisible(about));
     HWND ok = GetDlgItem(about, IDOK);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(driver::Text(ok), "OK");
@@ -55,14 +52,14 @@ TEST_F(AboutBoxTest, OkAndEscapeCloseItAndLeaveTheWizardAsItWas) {
 // loop is running (here the sheet's): F6 arrives as the next-pane command.
 TEST_F(AboutBoxTest, TheFrameTranslatesItsAccelerators) {
     ASSERT_TRUE(StartProbedWizard());
-    HWND frame = driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs);
+    HWND frame = Frame();
     ASSERT_NE(frame, nullptr);
     ASSERT_EQ(probe_.Run(frame_probe::kWatchCommandsExport), std::optional<DWORD>(1));
     constexpr DWORD kFromAccelerator = 1;
+    constexpr DWORD kNextPane = MAKEWPARAM(ID_NEXT_PANE, kFromAccelerator);
     PostMessageA(frame, WM_KEYDOWN, VK_F6, 1);
     PostMessageA(frame, WM_KEYUP, VK_F6, 0xC0000001);
-    EXPECT_TRUE(driver::WaitUntil(
-        [&] { return probe_.Run(frame_probe::kLastCommandExport) == static_cast<DWORD>(MAKEWPARAM(ID_NEXT_PANE, kFromAccelerator)); },
-        driver::kWaitMs, "F6 to reach the frame as its next-pane command"));
+    EXPECT_TRUE(driver::WaitUntil([&] { return probe_.Run(frame_probe::kLastCommandExport) == kNextPane; },
+                                  driver::kWaitMs, "F6 to reach the frame as its next-pane command"));
     EXPECT_TRUE(wizard_.IsRunning());
 }

@@ -12,13 +12,12 @@ bool IsClass(const driver::DialogItem& item, const char* name) { return _stricmp
 
 std::string LanguageTag(LANGID language) {
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
-    const int n = LCIDToLocaleName(MAKELCID(language, SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
+    if (LCIDToLocaleName(MAKELCID(language, SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0) > 1) {
+        return driver::Utf8(name);
+    }
     char hex[8] = {};
     snprintf(hex, sizeof hex, "%04X", language);
-    if (n <= 1) return hex;
-    std::string tag;
-    for (const wchar_t* c = name; *c; ++c) tag += static_cast<char>(*c);  // locale names are ASCII
-    return tag;
+    return hex;
 }
 
 LANGID RunLanguage() {

@@ -6,16 +6,12 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
 
 namespace languages {
 
-// The fifteen languages the program's dialogs and strings come in.
-constexpr std::array<LANGID, 15> kLanguages = {0x0404, 0x0405, 0x0407, 0x0409, 0x040A, 0x040C, 0x0410, 0x0411,
-                                               0x0416, 0x041B, 0x041F, 0x0424, 0x0804, 0x080A, 0x0C0A};
 constexpr LANGID kEnglish = 0x0409;
 constexpr LANGID kTraditionalChinese = 0x0404;
 

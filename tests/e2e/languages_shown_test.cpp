@@ -21,45 +21,20 @@ namespace {
 using namespace languages;
 using driver::ShownText;
 
-// Texts read back as UTF-16 (WM_GETTEXT through the wide function), where a
-// letter lost or changed on its way through the 8-bit calls shows.
-struct ReadBack {
-    int page;
-    int id;  // -1: the sheet's title
-    const wchar_t* text;
-};
-
-struct CodePageRun {
+// The code pages that the 8-bit texts of these languages go through, and a
+// Welcome page label of each with letters that the Western code page lacks:
+// shown as written here, the resources kept them, and a letter lost on the
+// way through the 8-bit calls shows wherever a shown text (read back as
+// UTF-16) is compared with its template's.
+const struct {
     LANGID language;
     UINT codePage;
-    ReadBack texts[4];
+    int id;
+    const wchar_t* text;
+} kCodePageTexts[] = {
+    {0x0405, 1250, IDC_TAB_CUSTOMIZE_KEYS, L"P\u0159izp\u016Fsobit kl\u00E1vesy"},
+    {0x041F, 1254, IDC_TAB_INTERNET_NAV, L"\u0130nternet Gezintisi"},
 };
-
-const CodePageRun kCodePageRuns[] = {
-    {0x0405, 1250,
-     {{0, -1, L"Pr\u016Fvodce konfigurac\u00ED kl\u00E1vesnice Quelmar USB Tessival"},
-      {0, IDC_TITLE, L"V\u00EDtejte"},
-      {0, IDC_TAB_CUSTOMIZE_KEYS, L"P\u0159izp\u016Fsobit kl\u00E1vesy"},
-      {4, IDC_PRINT_BLACK_ON_WHITE, L"\u010Cern\u00E9 p\u00EDsmo na b\u00EDl\u00E9m pozad\u00ED."}}},
-    {0x041F, 1254,
-     {{0, -1, L"Quelmar USB Tessival Klavye Yap\u0131land\u0131rma Sihirbaz\u0131"},
-      {0, IDC_TITLE, L"Ho\u015F Geldiniz"},
-      {0, IDC_TAB_INTERNET_NAV, L"\u0130nternet Gezintisi"},
-      {1, IDC_INAV_ENABLE, L"\u0130nternet Gezintisi tu\u015Flar\u0131n\u0131 etkinle\u015Ftir"}}},
-};
-
-// Whether the Western code page (1252) would lose a letter of the text, so
-// that the text tells a run in the right code page from one in the wrong.
-bool LostInWestern(const wchar_t* text) {
-    BOOL lost = FALSE;
-    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, &lost);
-    return lost != FALSE;
-}
-
-std::string RightTrimmed(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
 
 class LanguageWalkTest : public WizardTest {
 protected:
@@ -84,7 +59,8 @@ protected:
         case IDC_SUMMARY_OSD_FACE:
         case IDC_SUMMARY_OSD_SIZE:
         case IDC_SUMMARY_OSD_COLOR:  // a label the program completes with a value
-            EXPECT_EQ(shown.rfind(RightTrimmed(text), 0), 0u) << "control " << item.id << " shows \"" << shown << "\"";
+            EXPECT_EQ(shown.rfind(text.substr(0, text.find_last_not_of(' ') + 1), 0), 0u)
+                << "control " << item.id << " shows \"" << shown << "\"";
             return;
         case IDC_SUMMARY_INAV:
         case IDC_SUMMARY_LUMORA:
@@ -101,9 +77,9 @@ protected:
         }
     }
 
-    // The shown page against its template in that language: named controls by
-    // id, unnamed ones as a set, and every control on its reference pixels (6
-    // for 4 dialog units across; 13 for 8 down, 12 in Traditional Chinese).
+    // The shown page against its template in that language, and every control
+    // on its reference pixels (6 for 4 dialog units across; 13 for 8 down, 12
+    // in Traditional Chinese). Unnamed texts come from the same template.
     void ExpectPageIn(int index, LANGID language) {
         const auto dialog = program_.Dialog(static_cast<WORD>(wizard::kTemplates[index]), language);
         ASSERT_TRUE(dialog);
@@ -113,14 +89,10 @@ protected:
                     ShownText(sheet_) == program_.String(IDS_WIZARD_CAPTION, language).value_or("?"))
             << "caption \"" << ShownText(sheet_) << "\"";
         const int down = GetUserDefaultUILanguage() == kTraditionalChinese ? 12 : 13;
-        std::multiset<std::string> unnamedExpected, unnamedShown;
         for (const driver::DialogItem& item : dialog->items) {
+            if (static_cast<WORD>(item.id) == 0xFFFF) continue;
             const bool text = (IsClass(item, "Static") || IsClass(item, "Button")) && !item.text.IsOrdinal() &&
                               (item.style & SS_TYPEMASK) != SS_BLACKFRAME;
-            if (static_cast<WORD>(item.id) == 0xFFFF) {
-                if (text && !item.text.name.empty()) unnamedExpected.insert(item.text.name);
-                continue;
-            }
             HWND control = GetDlgItem(page, item.id);
             if (!control) {  // replaced at run time, unless it has a text
                 EXPECT_FALSE(text) << "no control " << item.id;
@@ -131,22 +103,6 @@ protected:
             EXPECT_LE(std::abs(rect.left - MulDiv(item.x, 6, 4)), 1) << "control " << item.id << " left";
             EXPECT_LE(std::abs(rect.top - MulDiv(item.y, down, 8)), 1) << "control " << item.id << " top";
         }
-        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            const std::string kind = driver::ClassName(child);
-            const LONG_PTR type = GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK;
-            if (static_cast<WORD>(GetDlgCtrlID(child)) != 0xFFFF || (kind != "Static" && kind != "Button") ||
-                (kind == "Static" && (type == SS_BITMAP || type == SS_ICON))) {
-                continue;
-            }
-            if (!ShownText(child).empty()) unnamedShown.insert(ShownText(child));
-        }
-        EXPECT_EQ(unnamedShown, unnamedExpected);
-    }
-
-    bool ShowsWelcomeOf(LANGID language) {
-        const auto dialog = program_.Dialog(IDD_WELCOME, language);
-        return dialog && dialog->Find(IDC_TITLE)->text.name == ShownText(Control(IDC_TITLE)) &&
-               dialog->Find(IDC_WELCOME_LINE1)->text.name == ShownText(Control(IDC_WELCOME_LINE1));
     }
 
     // Every misfit of the shown page, each a failure.
@@ -171,17 +127,6 @@ protected:
         }
     }
 
-    // The text read back letter for letter, and still the template's own.
-    void ExpectReadBack(const ReadBack& shown) {
-        const auto dialog = program_.Dialog(static_cast<WORD>(wizard::kTemplates[shown.page]), language_);
-        ASSERT_TRUE(dialog);
-        const driver::DialogItem* item = shown.id < 0 ? nullptr : dialog->Find(shown.id);
-        const std::string expected = driver::Utf8(shown.text);
-        EXPECT_EQ(shown.id < 0 ? dialog->caption : item ? item->text.name : "", expected)
-            << "the template no longer has the text written here";
-        EXPECT_EQ(ShownText(shown.id < 0 ? sheet_ : Control(shown.id)), expected) << "control " << shown.id;
-    }
-
     bool Cjk() const { return language_ == 0x0411 || language_ == 0x0804 || language_ == kTraditionalChinese; }
 
     const LANGID language_ = RunLanguage();
@@ -190,30 +135,14 @@ protected:
 };
 
 TEST_F(LanguageWalkTest, EveryPageByNextShowsTheLanguageAndItsTextsFit) {
-    const CodePageRun* codePage = nullptr;
-    for (const CodePageRun& run : kCodePageRuns) {
-        if (run.language == language_) codePage = &run;
-    }
-    if (codePage) {
-        EXPECT_EQ(GetACP(), codePage->codePage) << "the code page for 8-bit text is not the language's";
-        for (const ReadBack& shown : codePage->texts) {
-            if (shown.id != IDC_TITLE) {
-                EXPECT_TRUE(LostInWestern(shown.text)) << driver::Utf8(shown.text);
-            }
-        }
-    }
     ASSERT_TRUE(StartProbedWizard());
     driver::TextProbe text(probe_);
-    // Without the language, Wine falls back to English; Windows may pick
-    // another of the fifteen.
-    LANGID shown = program_.Has(RT_DIALOG, IDD_WELCOME, language_) ? language_ : 0;
-    if (shown) {
-        ASSERT_TRUE(ShowsWelcomeOf(shown)) << "the wizard does not show " << tag_;
-    } else {
-        for (LANGID language : kLanguages) {
-            if (!shown && ShowsWelcomeOf(language)) shown = language;
-        }
-        ASSERT_NE(shown, 0) << "the Welcome page is in none of the program's languages";
+    // Without the language, the system falls back to English.
+    const LANGID shown = program_.Has(RT_DIALOG, IDD_WELCOME, language_) ? language_ : kEnglish;
+    for (const auto& run : kCodePageTexts) {
+        if (run.language != language_) continue;
+        EXPECT_EQ(GetACP(), run.codePage) << "the run's code page is not the language's";
+        EXPECT_EQ(ShownText(Control(run.id)), driver::Utf8(run.text)) << "control " << run.id;
     }
     for (int page = 0; page < wizard::kPageCount; ++page) {
         SCOPED_TRACE("page " + std::to_string(page) + " in " + tag_);
@@ -221,9 +150,6 @@ TEST_F(LanguageWalkTest, EveryPageByNextShowsTheLanguageAndItsTextsFit) {
         ExpectTextsFit(text, page);
         ExpectPageIn(page, shown);
         if (Cjk()) ExpectGlyphs(text);
-        for (size_t i = 0; codePage && i < std::size(codePage->texts); ++i) {
-            if (codePage->texts[i].page == page) ExpectReadBack(codePage->texts[i]);
-        }
         driver::SaveScreenshot("lang-" + tag_ + "-page-" + std::to_string(page), sheet_);
         if (page + 1 < wizard::kPageCount) {
             ASSERT_TRUE(Next());
@@ -233,8 +159,8 @@ TEST_F(LanguageWalkTest, EveryPageByNextShowsTheLanguageAndItsTextsFit) {
 
 // The texts shown only for other choices: the Summary's for stored choices
 // the other way round and the largest size, the Customize Keys page's with a
-// key picked and a web page asked for. Then every page in high contrast, for
-// a person to look at.
+// key picked and each kind of function's prompt. Then every page in high
+// contrast, for a person to look at.
 TEST_F(LanguageWalkTest, OtherChoicesTextsFitAndHighContrastScreenshots) {
     ASSERT_TRUE(SetProfileNumber("Buttons", "INavEnable", 0));
     ASSERT_TRUE(SetProfileNumber("Buttons", "LumoraEnable", 0));
@@ -250,10 +176,13 @@ TEST_F(LanguageWalkTest, OtherChoicesTextsFitAndHighContrastScreenshots) {
     ASSERT_TRUE(ShowPage(key_row::kPage));
     driver::ClickAt(ShownPage(), key_row::KeyCentre(0));
     ASSERT_TRUE(driver::WaitUntil([&] { return Enabled(IDC_FUNCTION_WEB_PAGE); }, driver::kWaitMs, "the radios"));
-    Click(IDC_FUNCTION_WEB_PAGE);
-    ASSERT_TRUE(driver::WaitUntil([&] { return Shown(IDC_TEST); }, driver::kWaitMs, "the Test button shown"));
-    ExpectTextsFit(text, key_row::kPage);
-    driver::SaveScreenshot("text-" + tag_ + "-3-customize-keys-web-page", sheet_);
+    for (int function : {IDC_FUNCTION_USER_PROGRAMS, IDC_FUNCTION_FILE, IDC_FUNCTION_WEB_PAGE}) {
+        SCOPED_TRACE("function " + std::to_string(function));
+        Click(function);
+        ASSERT_TRUE(driver::WaitUntil([&] { return Checked(function); }, driver::kWaitMs, "the function checked"));
+        ExpectTextsFit(text, key_row::kPage);
+        driver::SaveScreenshot("text-" + tag_ + "-3-customize-keys-" + std::to_string(function), sheet_);
+    }
 
     ASSERT_TRUE(SetHighContrast(true));
     for (int page = 0; page < wizard::kPageCount; ++page) {

@@ -2,8 +2,8 @@
 // on the pixels the template gives it at the reference base units (6 pixels
 // for 4 horizontal and 13 for 8 vertical dialog units), where the pictures
 // were drawn to meet it, and the sheet's buttons keep their distances.
+#include "built_program.h"
 #include "log_pixels.h"
-#include "resource_reader.h"
 #include "wizard_fixture.h"
 
 #include <commctrl.h>
@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 constexpr int kPictureWidth = 719;  // the sheet is as wide as its pictures
 
 // Where the template puts a control at the reference base units. The dialog
@@ -34,17 +33,6 @@ bool IsPicture(const driver::DialogItem& item) {
 
 class FrameLayoutTest : public WizardTest {
 protected:
-    void SetUp() override {
-        WizardTest::SetUp();
-        const std::string program = driver::BinPath("Ravlen.exe");
-        module_ = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        ASSERT_NE(module_, nullptr) << "cannot read " << program;
-    }
-    void TearDown() override {
-        if (module_) FreeLibrary(module_);
-        WizardTest::TearDown();
-    }
-
     // Every control of every page against its reference rectangle; each
     // picture's pixel width, by page and id. A control moved by the pass is
     // placed with integer division after the system rounded it at its own
@@ -56,7 +44,7 @@ protected:
         for (int page = 0; page < wizard::kPageCount; ++page) {
             EXPECT_TRUE(ShowPage(page));
             HWND shown = ShownPage();
-            const auto dialog = driver::LoadDialogTemplate(module_, static_cast<WORD>(wizard::kTemplates[page]), kEnglish);
+            const auto dialog = program_.Dialog(static_cast<WORD>(wizard::kTemplates[page]), languages::kEnglish);
             if (!dialog) ADD_FAILURE() << "template " << wizard::kTemplates[page];
             int checked = 0;
             for (const driver::DialogItem& item : dialog ? dialog->items : std::vector<driver::DialogItem>{}) {
@@ -113,7 +101,7 @@ protected:
         return width(next);
     }
 
-    HMODULE module_ = nullptr;
+    const languages::BuiltProgram program_;
 };
 
 TEST_F(FrameLayoutTest, ControlsKeepTheReferencePixelsWhateverTheSystemFont) {
@@ -121,8 +109,6 @@ TEST_F(FrameLayoutTest, ControlsKeepTheReferencePixelsWhateverTheSystemFont) {
     ASSERT_TRUE(StartWizard());
     const int referenceNext = ExpectButtonLayout();
     const auto referenceWidths = ExpectReferenceLayout(0);
-    wizard_.Kill();
-    ASSERT_TRUE(wizard_.WaitForExit(driver::kWaitMs, "the wizard to end"));
 
     for (DWORD dpi : {144u, 72u}) {
         SCOPED_TRACE(std::to_string(dpi) + " dpi");
@@ -131,7 +117,5 @@ TEST_F(FrameLayoutTest, ControlsKeepTheReferencePixelsWhateverTheSystemFont) {
         driver::SaveScreenshot("wizard-" + std::to_string(dpi) + "dpi", sheet_);
         EXPECT_NE(ExpectButtonLayout(), referenceNext) << "the system font did not change; nothing is tested";
         EXPECT_EQ(ExpectReferenceLayout(1), referenceWidths) << "a picture's width changed";
-        wizard_.Kill();
-        ASSERT_TRUE(wizard_.WaitForExit(driver::kWaitMs, "the wizard to end"));
     }
 }

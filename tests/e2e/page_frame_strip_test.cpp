@@ -7,8 +7,6 @@ namespace {
 
 std::string LabelName(int label) { return "label " + std::to_string(IDC_TAB_INTERNET_NAV + label); }
 
-bool Offers(HWND button) { return button && driver::IsVisible(button) && driver::IsEnabled(button); }
-
 }  // namespace
 
 TEST_F(WizardTest, EveryLabelOfTheWelcomePageJumpsToItsPageWithAClick) {
@@ -17,12 +15,7 @@ TEST_F(WizardTest, EveryLabelOfTheWelcomePageJumpsToItsPageWithAClick) {
     for (int label = 0; label < wizard::kLabelCount; ++label) {
         SCOPED_TRACE(LabelName(label));
         // The Welcome page, each time it is shown, offers Next alone.
-        EXPECT_TRUE(driver::WaitUntil(
-            [&] {
-                return !Offers(Button(wizard::kBack)) && Offers(Button(wizard::kNext)) &&
-                       !Offers(Button(wizard::kFinish));
-            },
-            2000, "the Welcome page to offer Next only"));
+        EXPECT_TRUE(WaitForOffered("Next"));
         PointAt(label);
         ASSERT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over " + LabelName(label) + " of the Welcome page"));
         ClickWithMouse(Label(label));

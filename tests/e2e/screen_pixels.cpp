@@ -1,5 +1,6 @@
 #include "screen_pixels.h"
 
+#include <algorithm>
 #include <vector>
 
 double ShareOfPixels(HWND window, const std::function<bool(COLORREF)>& test) {
@@ -7,39 +8,23 @@ double ShareOfPixels(HWND window, const std::function<bool(COLORREF)>& test) {
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return -1;
-
     HDC screen = GetDC(nullptr);
-    if (!screen) return -1;
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    double share = -1;
-    if (memory && bitmap) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        if (BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) {
-            GdiFlush();
-            const auto* pixels = static_cast<const DWORD*>(bits);
-            long passing = 0;
-            for (long i = 0; i < static_cast<long>(width) * height; ++i) {
-                const DWORD bgra = pixels[i];
-                if (test(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF))) ++passing;
-            }
-            share = static_cast<double>(passing) / (static_cast<double>(width) * height);
-        }
-        SelectObject(memory, old);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    if (memory) DeleteDC(memory);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    bool read = width > 0 && height > 0 && BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info = {{sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};  // top-down
+    std::vector<DWORD> pixels(static_cast<size_t>(std::max(width * height, 0)));
+    read = read && GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) == height;
+    DeleteObject(bitmap);
+    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return share;
+    if (!read) return -1;
+    const auto passing = std::count_if(pixels.begin(), pixels.end(), [&](DWORD bgra) {
+        return test(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
+    });
+    return static_cast<double>(passing) / static_cast<double>(pixels.size());
 }
 
 bool IsDark(COLORREF colour) { return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 240; }

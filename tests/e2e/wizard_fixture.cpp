@@ -66,25 +66,12 @@ void WizardTest::StopDaemons() {
 }
 
 bool WizardTest::StartWizard(const std::string& program) {
+    wizard_.Kill();
     wizard_ = driver::Process::Start(program.empty() ? driver::BinPath("Ravlen.exe") : program);
     if (!wizard_) return false;
     // A wizard's caption is its page's, so the sheet is known by its class and process.
     sheet_ = driver::WaitForWindow({"#32770", {}, wizard_.id()}, driver::kWaitMs);
     return sheet_ != nullptr && WaitForPage(0);
-}
-
-bool WizardTest::StartHighContrastWizard() {
-    highContrast_ = std::make_unique<driver::HighContrast>();
-    return StartProbedWizard() && highContrast_->Hook(wizard_.id());
-}
-
-bool WizardTest::SetHighContrast(bool on) {
-    if (!highContrast_) {
-        ADD_FAILURE() << "the wizard was started without the high-contrast hook";
-        return false;
-    }
-    highContrast_->Set(on);
-    return driver::HighContrast::Announce(sheet_);
 }
 
 bool WizardTest::WaitForWizardExit(const std::string& why) {
@@ -131,33 +118,23 @@ std::string WizardTest::Offered() const {
 }
 
 bool WizardTest::WaitForOffered(const std::string& buttons) {
-    std::string shown;
-    const bool ok = driver::WaitUntil(
-        [&] {
-            shown = Offered();
-            return shown == buttons;
-        },
-        2000, "the buttons \"" + buttons + "\"");
-    if (!ok) ADD_FAILURE() << "the wizard offers \"" << shown << "\"";
+    const bool ok = driver::WaitUntil([&] { return Offered() == buttons; }, 2000, "the buttons \"" + buttons + "\"");
+    if (!ok) ADD_FAILURE() << "the wizard offers \"" << Offered() << "\"";
     return ok;
 }
 
 bool WizardTest::ClickWhenOffered(int button) {
     HWND window = Button(button);
-    if (!driver::WaitUntil([&] { return Offers(window); }, driver::kWaitMs,
-                           "button " + std::to_string(button) + " to be offered")) {
-        return false;
-    }
-    ClickWithMouse(window);
-    return true;
+    const bool offered = driver::WaitUntil([&] { return Offers(window); }, driver::kWaitMs,
+                                           "button " + std::to_string(button) + " to be offered");
+    if (offered) ClickWithMouse(window);
+    return offered;
 }
 
-bool WizardTest::WalkToSummary(const std::string& screenshotPrefix) {
+bool WizardTest::WalkToSummary() {
     for (int index = PageIndex(); index < wizard::kPageCount - 1; ++index) {
-        if (!screenshotPrefix.empty()) driver::SaveScreenshot(screenshotPrefix + std::to_string(index), sheet_);
         if (!Next()) return false;
     }
-    if (!screenshotPrefix.empty()) driver::SaveScreenshot(screenshotPrefix + "6", sheet_);
     return true;
 }
 
@@ -183,14 +160,8 @@ void WizardTest::PointAt(int label) {
 
 bool WizardTest::WaitForCursor(frame_probe::Cursor cursor, const std::string& where) {
     const char* names[] = {"an unknown cursor", "the hand", "the arrow", "another cursor"};
-    frame_probe::Cursor shown = frame_probe::kCursorUnknown;
-    const bool ok = driver::WaitUntil(
-        [&] {
-            shown = probe_.Cursor();
-            return shown == cursor;
-        },
-        2000, std::string(names[cursor]) + " " + where);
-    if (!ok) ADD_FAILURE() << "the system shows " << names[shown] << " " << where;
+    const bool ok = driver::WaitUntil([&] { return probe_.Cursor() == cursor; }, 2000, names[cursor] + (" " + where));
+    if (!ok) ADD_FAILURE() << "the system shows " << names[probe_.Cursor()] << " " << where;
     return ok;
 }
 
@@ -201,25 +172,13 @@ HWND WizardTest::PrintDialog() const {
     return nullptr;
 }
 
-HWND WizardTest::WaitForPrintDialog() {
-    HWND dialog = nullptr;
-    driver::WaitUntil(
-        [&] {
-            dialog = PrintDialog();
-            return dialog != nullptr;
-        },
-        driver::kWaitMs, "the print dialog");
-    return dialog;
-}
-
 bool WizardTest::AnswerPrintDialog(int button) {
-    HWND dialog = WaitForPrintDialog();
-    if (!dialog) return false;
-    HWND answer = GetDlgItem(dialog, button);
-    if (!answer) {
-        ADD_FAILURE() << "the print dialog has no button " << button;
+    HWND dialog = nullptr;
+    if (!driver::WaitUntil([&] { return (dialog = PrintDialog()) != nullptr; }, driver::kWaitMs, "the print dialog")) {
         return false;
     }
+    HWND answer = GetDlgItem(dialog, button);
+    EXPECT_NE(answer, nullptr) << "the print dialog has no button " << button;
     driver::ClickButton(answer);
     return driver::WaitUntil([&] { return !IsWindow(dialog) || !driver::IsVisible(dialog); }, driver::kWaitMs,
                              "the print dialog to close");

@@ -34,17 +34,14 @@ constexpr std::array<int, kPageCount> kTemplates = {IDD_WELCOME,     IDD_INTERNE
 
 // Tab strip labels by index: label IDC_TAB_INTERNET_NAV + i leads to page i + 1.
 constexpr int kLabelCount = 6;
-constexpr int kToInternetNav = 0;
 constexpr int kToLumora = 1;
 constexpr int kToCustomizeKeys = 2;
 constexpr int kToPrintLabel = 3;
-constexpr int kToOsd = 4;
 constexpr int kToSummary = 5;
 // The strip index of each page's own label (-1: the Welcome page has none).
 constexpr int OwnLabel(int page) { return page - 1; }
 
 // The On-Screen Display colours by their index in the colour list.
-constexpr int kGreenIndex = 10;
 constexpr int kWhiteIndex = 15;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -65,20 +62,24 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts Ravlen.exe (the build's, or the one at program) and waits for its
-    // sheet; false (with a failure) if it does not come.
+    // Ends the wizard a test started before, starts Ravlen.exe (the build's,
+    // or the one at program) and waits for its sheet; false (with a failure)
+    // if it does not come.
     bool StartWizard(const std::string& program = {});
-    // Starts the wizard and loads the probe into it.
     bool StartProbedWizard() { return StartWizard() && probe_.Attach(wizard_.id()); }
     // Starts the wizard with its SystemParametersInfo hooked as well
     // (high contrast off until SetHighContrast).
-    bool StartHighContrastWizard();
+    bool StartHighContrastWizard() { return StartProbedWizard() && highContrast_.Hook(wizard_.id()); }
     // Switches high contrast and tells the sheet, which re-activates the page.
-    bool SetHighContrast(bool on);
+    bool SetHighContrast(bool on) {
+        highContrast_.Set(on);
+        return driver::HighContrast::Announce(sheet_);
+    }
     // Starts the probed wizard on the On-Screen Display page, painted.
     bool ShowOsdPage() { return StartProbedWizard() && ShowPage(wizard::kOsdPage) && Painted(); }
-    // Waits for the wizard's process to end.
     bool WaitForWizardExit(const std::string& why);
+    // The wizard's hidden main window; null (with a failure) without it.
+    HWND Frame() const { return driver::WaitForWindow({"RavlenClass", {}, wizard_.id()}, driver::kWaitMs); }
 
     HWND Button(int id) const { return ::GetDlgItem(sheet_, id); }
     HWND ShownPage() const;
@@ -104,16 +105,12 @@ protected:
     bool ClickWhenOffered(int button);
     // Clicks a wizard button once it is offered, and waits for page index.
     bool Press(int button, int toPage) { return ClickWhenOffered(button) && WaitForPage(toPage); }
-    // Clicks Next once it is offered and waits for the next page.
     bool Next() { return Press(wizard::kNext, PageIndex() + 1); }
-    // Clicks Finish once it is offered and waits for the wizard to end.
     bool FinishWithMouse() { return ClickWhenOffered(wizard::kFinish) && WaitForWizardExit("Finish"); }
-    // Walks from the shown page to the Summary page with Next, keeping a
-    // screenshot of every page on the way.
-    bool WalkToSummary(const std::string& screenshotPrefix = {});
+    // Walks from the shown page to the Summary page with Next.
+    bool WalkToSummary();
     // Clicks the centre of a control with the mouse.
     void ClickWithMouse(HWND control);
-    // Clicks a control of the shown page with the mouse.
     void Click(int id) { ClickWithMouse(Control(id)); }
     // Clicks a Tab strip label and waits for its page.
     bool Jump(int label);
@@ -125,11 +122,9 @@ protected:
 
     // The print dialog the wizard shows, or null when there is none.
     HWND PrintDialog() const;
-    HWND WaitForPrintDialog();
     // Answers the print dialog with OK or Cancel, and waits for it to go.
     bool AnswerPrintDialog(int button);
 
-    static void StopDaemons();
     static driver::WindowQuery DaemonWindow() { return {kDaemonWindowClass, {}, 0}; }
     std::vector<std::string> DaemonLog() const { return driver::ReadLines(logPath_); }
 
@@ -148,9 +143,11 @@ protected:
     HWND sheet_ = nullptr;
     std::string logPath_;
     driver::FrameProbe probe_;
-    std::unique_ptr<driver::HighContrast> highContrast_;
 
 private:
+    static void StopDaemons();
+
+    driver::HighContrast highContrast_;
     std::unique_ptr<driver::ScopedEnvironment> logEnv_;
 };
 
