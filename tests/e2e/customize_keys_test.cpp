@@ -2,12 +2,12 @@
 // row, the radios, the trees and the buttons, keys typed into the edits; the
 // result read from the store after Finish. And one whole walk through the
 // wizard with a key assigned on the way.
+#include "driver.h"
 #include "frame_probe.h"
 #include "key_row.h"
 #include "printed_label.h"
-#include "remote_library.h"
 #include "shell_items.h"
-#include "tree_view.h"
+#include "window_query.h"
 #include "wizard_fixture.h"
 
 #include <commctrl.h>

@@ -7,8 +7,8 @@
 // the wizard), Chinese and Japanese texts draw as glyphs, and Czech and
 // Turkish ones keep their letters through their code pages.
 #include "built_program.h"
+#include "frame_probe.h"
 #include "key_row.h"
-#include "text_probe.h"
 #include "wizard_fixture.h"
 
 #include <commctrl.h>

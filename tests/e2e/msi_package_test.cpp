@@ -1,9 +1,9 @@
 // The Windows Installer package, as an administrator pushes it: installed,
 // upgraded and removed by msiexec without a user interface, in a prefix of
 // its own, and the installed wizard started from where the package put it.
+#include "driver.h"
 #include "resource_reader.h"
 #include "shell_items.h"
-#include "test_step.h"
 #include "wizard_fixture.h"
 
 #include <msi.h>

@@ -1,7 +1,7 @@
 // The On-Screen Display page in the running wizard: what it reads from the
 // store, how its example looks, and what Finish stores when a stored index
 // fits no list. (The Summary tests drive its choices through to Finish.)
-#include "log_pixels.h"
+#include "registry_view.h"
 #include "wizard_fixture.h"
 
 #include <map>

@@ -3,7 +3,7 @@
 // for 4 horizontal and 13 for 8 vertical dialog units), where the pictures
 // were drawn to meet it, and the sheet's buttons keep their distances.
 #include "built_program.h"
-#include "log_pixels.h"
+#include "registry_view.h"
 #include "wizard_fixture.h"
 
 #include <commctrl.h>

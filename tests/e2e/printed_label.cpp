@@ -1,9 +1,8 @@
 #include "printed_label.h"
 
+#include "driver.h"
 #include "host_command.h"
 #include "process.h"
-#include "text_file.h"
-#include "wait.h"
 
 #include <gtest/gtest.h>
 

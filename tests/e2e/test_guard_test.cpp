@@ -2,7 +2,6 @@
 // says which test it was and the step it was at. CTest runs this program with
 // a short run limit and passes it when the guard's report is in its output.
 #include "driver.h"
-#include "test_step.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,6 @@
 #include "daemon_messages.h"
 #include "driver.h"
 #include "frame_probe.h"
-#include "high_contrast.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "../../tools/hooks/frame_probe_state.h"
-#include "remote_library.h"
+#include "driver.h"
 #include "wizard_fixture.h"
 
 namespace {

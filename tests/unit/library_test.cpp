@@ -1,11 +1,10 @@
 // The library's exports besides the profile: their names, starting the
 // daemon and reading a machine value. (Links are read through the shell trees.)
 #include "DormexUtil.h"
+#include "driver.h"
 #include "process.h"
 #include "registry_view.h"
-#include "remote_library.h"
 #include "shell_items.h"
-#include "wait.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "first_page.h"
 
-#include "paint_state.h"
+#include "png_capture.h"
 #include "stopwatch.h"
 
 namespace {

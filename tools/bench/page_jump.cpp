@@ -1,6 +1,6 @@
 #include "page_jump.h"
 
-#include "paint_state.h"
+#include "png_capture.h"
 #include "stopwatch.h"
 
 #include <commctrl.h>

@@ -1,2 +1,0 @@
-#pragma once
-#include "png_capture.h"
