@@ -106,9 +106,9 @@ protected:
     }
 
     // Every misfit of the shown page, each a failure.
-    void ExpectTextsFit(driver::TextProbe& text, int page) {
+    void ExpectTextsFit(driver::TextProbe& text, int page, HWND dialog = nullptr) {
         ASSERT_TRUE(Painted());
-        const auto misfits = text.Misfits();
+        const auto misfits = text.Misfits(dialog);
         ASSERT_TRUE(misfits) << "page " << page << " cannot be measured";
         for (const text_probe::Misfit& misfit : *misfits) {
             ADD_FAILURE() << LanguageTag(language_) << ", page " << page << ": " << driver::Describe(misfit);
@@ -155,6 +155,18 @@ TEST_F(LanguageWalkTest, EveryPageByNextShowsTheLanguageAndItsTextsFit) {
             ASSERT_TRUE(Next());
         }
     }
+    // The About box, which the hidden frame opens over the wizard.
+    PostMessageA(Frame(), WM_COMMAND, ID_APP_ABOUT, 0);
+    HWND about = nullptr;
+    ASSERT_TRUE(driver::WaitUntil(
+        [&] {
+            for (HWND window : driver::TopLevelWindows({"#32770", {}, wizard_.id()})) {
+                if (window != sheet_ && driver::IsVisible(window)) about = window;
+            }
+            return about != nullptr;
+        },
+        driver::kWaitMs, "the About box shown"));
+    ExpectTextsFit(text, -1, about);
 }
 
 // The texts shown only for other choices: the Summary's for stored choices

@@ -104,8 +104,8 @@ std::optional<LOGFONTA> FrameProbe::ControlFont(int id) {
     return std::nullopt;
 }
 
-std::optional<std::vector<text_probe::Misfit>> TextProbe::Misfits() {
-    const std::optional<DWORD> measured = probe_.Run(text_probe::kFitExport);
+std::optional<std::vector<text_probe::Misfit>> TextProbe::Misfits(HWND dialog) {
+    const std::optional<DWORD> measured = probe_.Run(text_probe::kFitExport, reinterpret_cast<UINT_PTR>(dialog));
     if (measured == 0u) ADD_FAILURE() << "the shown page has no text to measure";
     if (!measured || *measured == 0) return std::nullopt;
     const frame_probe::Block& answers = probe_.Answers();

@@ -56,9 +56,10 @@ class TextProbe {
 public:
     // probe must be attached to the wizard and outlive this object.
     explicit TextProbe(FrameProbe& probe) : probe_(probe) {}
-    // The static and button texts of the shown page that do not fit their
-    // controls; nothing (with a failure) when the page cannot be measured.
-    std::optional<std::vector<text_probe::Misfit>> Misfits();
+    // The static and button texts of the shown page (or of the given dialog)
+    // that do not fit their controls; nothing (with a failure) when it cannot
+    // be measured.
+    std::optional<std::vector<text_probe::Misfit>> Misfits(HWND dialog = nullptr);
     // How control id's text draws; nothing (with a failure) without it.
     std::optional<text_probe::Glyphs> Glyphs(int id);
 

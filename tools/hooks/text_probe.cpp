@@ -188,9 +188,9 @@ private:
 
 }  // namespace
 
-extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID) {
+extern "C" __declspec(dllexport) DWORD WINAPI ShownPageTextFit(LPVOID dialog) {
     frame_probe::Block& block = probe::Answers();
-    HWND page = probe::ShownPage();
+    HWND page = dialog ? static_cast<HWND>(dialog) : probe::ShownPage();
     if (!page) return 0;
     std::vector<HWND> controls;
     EnumChildWindows(page, CollectText, reinterpret_cast<LPARAM>(&controls));
