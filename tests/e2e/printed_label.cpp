@@ -2,7 +2,7 @@
 
 #include "driver.h"
 #include "host_command.h"
-#include "process.h"
+#include "launched_process.h"
 
 #include <gtest/gtest.h>
 

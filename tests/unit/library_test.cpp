@@ -2,7 +2,7 @@
 // daemon and reading a machine value. (Links are read through the shell trees.)
 #include "DormexUtil.h"
 #include "driver.h"
-#include "process.h"
+#include "launched_process.h"
 #include "registry_view.h"
 #include "shell_items.h"
 

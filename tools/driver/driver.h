@@ -3,7 +3,7 @@
 // now, for the report of a test that fails or runs out of time.
 #pragma once
 
-#include "process.h"
+#include "launched_process.h"
 #include "registry_view.h"
 #include "window_query.h"
 

@@ -1,6 +1,5 @@
 // Programs under test: started, watched and, if a test leaves one running,
-// ended. (Its few includes stay light: the C library's threads include a
-// <process.h> of their own, which this header shadows.)
+// ended.
 #pragma once
 
 #include <windows.h>
