@@ -242,6 +242,12 @@ void CShellTreeCtrl::NameNow(HTREEITEM item) const {
     if (item) GetItemText(item);
 }
 
+void CShellTreeCtrl::NameAt(POINT point) {
+    TVHITTESTINFO hit = {};
+    hit.pt = point;
+    NameNow(reinterpret_cast<HTREEITEM>(DefWindowProc(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
+}
+
 bool CShellTreeCtrl::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
     case TVM_GETITEMRECT:
@@ -249,20 +255,14 @@ bool CShellTreeCtrl::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
         if (wParam && lParam) NameNow(*reinterpret_cast<const HTREEITEM*>(lParam));
         return false;
     case TVM_HITTEST:
-        if (lParam) {
-            TVHITTESTINFO hit = {};
-            hit.pt = reinterpret_cast<const TVHITTESTINFO*>(lParam)->pt;
-            NameNow(reinterpret_cast<HTREEITEM>(DefWindowProc(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
-        }
+        if (lParam) NameAt(reinterpret_cast<const TVHITTESTINFO*>(lParam)->pt);
         return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: {
         // A click can come before the paint that names a row the tree just
         // showed: whether it falls on the label is measured from the name.
-        TVHITTESTINFO hit = {};
-        hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        NameNow(reinterpret_cast<HTREEITEM>(DefWindowProc(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
+        NameAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         if (msg == WM_RBUTTONDOWN) return false;
         break;
     }

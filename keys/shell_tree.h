@@ -69,6 +69,8 @@ private:
     // Has the tree ask for the item's name now if it holds none yet, so that
     // its width is measured from the name.
     void NameNow(HTREEITEM item) const;
+    // Names the item at a point of the tree's client area, if there is one.
+    void NameAt(POINT point);
     void ReleaseItems();
     // Whether the item's children were loaded (TVIS_EXPANDEDONCE).
     bool Loaded(HTREEITEM item) const;
