@@ -77,10 +77,7 @@ protected:
     // program's failures are quiet.
     void ExpectNoErrorBox(const std::string& after) {
         driver::Pause(1500);
-        for (HWND window : driver::TopLevelWindows({"#32770", {}, wizard_.id()})) {
-            ASSERT_FALSE(window != sheet_ && driver::IsVisible(window))
-                << "a box after " << after << ": \"" << driver::Text(window) << "\"";
-        }
+        if (HWND box = ShownDialog()) ADD_FAILURE() << "a box after " << after << ": \"" << driver::Text(box) << "\"";
     }
     std::optional<driver::RegistryValue> KeyValue(int k, const char* name) const {
         return ProfileValue("Buttons\\Aux" + std::to_string(k + 1), name);

@@ -42,7 +42,7 @@ TEST_F(FeaturePagesTest, ValuesOutsideTheSetWaitForARadioOrAreKept) {
     EXPECT_TRUE(NoneChecked(IDC_PRINT_YES, IDC_PRINT_NO));
     EXPECT_TRUE(WaitForOffered("Back"));
     ASSERT_TRUE(Jump(kToSummary));
-    EXPECT_EQ(PrintDialog(), nullptr) << "a label printed that nobody asked for";
+    EXPECT_EQ(ShownDialog(), nullptr) << "a label printed that nobody asked for";
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_LUMORA)), "enable") << "the stored 2";
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "yes") << "the stored 2";
     ASSERT_TRUE(FinishWithMouse());
@@ -156,7 +156,7 @@ TEST_F(FeaturePagesTest, StripJumpsPublishEachPagesChoice) {
     Click(IDC_PRINT_NO);
     EXPECT_TRUE(Shown(IDC_PRINT_PICTURE_2));
     ASSERT_TRUE(Jump(kToSummary));
-    EXPECT_EQ(PrintDialog(), nullptr) << "declining the label still printed";
+    EXPECT_EQ(ShownDialog(), nullptr) << "declining the label still printed";
     ASSERT_TRUE(FinishWithMouse());
 
     EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), DwordValue(0));

@@ -249,7 +249,7 @@ TEST_F(LabelPrintTest, StyleOutsideTheSetOffersNextButPrintsNothing) {
     const FILETIME since = label_test::Now();
     ASSERT_TRUE(Press(wizard::kNext, 5));
     driver::Pause(1500);
-    EXPECT_EQ(PrintDialog(), nullptr) << "no style checked, yet a print dialog";
+    EXPECT_EQ(ShownDialog(), nullptr) << "no style checked, yet a print dialog";
     EXPECT_TRUE(label_test::PdfsSince(since).empty());
 
     // Back there, the print radio with no style checked waits for a style.
@@ -292,7 +292,7 @@ TEST_F(NoPrinterTest, NothingPrintsAndTheWizardGoesOnToFinish) {
     ASSERT_TRUE(AnswerPrintDialog(IDOK)) << "the system's word that there is no printer";
     ASSERT_TRUE(WaitForPage(kOsdPage));
     driver::Pause(1500);
-    EXPECT_EQ(PrintDialog(), nullptr);
+    EXPECT_EQ(ShownDialog(), nullptr);
     EXPECT_TRUE(label_test::PdfsSince(since).empty());
     ASSERT_TRUE(Jump(kToSummary));
     EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "yes") << "the print choice";

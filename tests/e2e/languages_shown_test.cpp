@@ -158,14 +158,8 @@ TEST_F(LanguageWalkTest, EveryPageByNextShowsTheLanguageAndItsTextsFit) {
     // The About box, which the hidden frame opens over the wizard.
     PostMessageA(Frame(), WM_COMMAND, ID_APP_ABOUT, 0);
     HWND about = nullptr;
-    ASSERT_TRUE(driver::WaitUntil(
-        [&] {
-            for (HWND window : driver::TopLevelWindows({"#32770", {}, wizard_.id()})) {
-                if (window != sheet_ && driver::IsVisible(window)) about = window;
-            }
-            return about != nullptr;
-        },
-        driver::kWaitMs, "the About box shown"));
+    ASSERT_TRUE(driver::WaitUntil([&] { return (about = ShownDialog()) != nullptr; }, driver::kWaitMs,
+                                  "the About box shown"));
     ExpectTextsFit(text, -1, about);
 }
 

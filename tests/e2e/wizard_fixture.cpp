@@ -165,7 +165,7 @@ bool WizardTest::WaitForCursor(frame_probe::Cursor cursor, const std::string& wh
     return ok;
 }
 
-HWND WizardTest::PrintDialog() const {
+HWND WizardTest::ShownDialog() const {
     for (HWND window : driver::TopLevelWindows({"#32770", {}, wizard_.id()})) {
         if (window != sheet_ && driver::IsVisible(window)) return window;
     }
@@ -174,7 +174,7 @@ HWND WizardTest::PrintDialog() const {
 
 bool WizardTest::AnswerPrintDialog(int button) {
     HWND dialog = nullptr;
-    if (!driver::WaitUntil([&] { return (dialog = PrintDialog()) != nullptr; }, driver::kWaitMs, "the print dialog")) {
+    if (!driver::WaitUntil([&] { return (dialog = ShownDialog()) != nullptr; }, driver::kWaitMs, "the print dialog")) {
         return false;
     }
     HWND answer = GetDlgItem(dialog, button);

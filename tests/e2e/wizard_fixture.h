@@ -119,8 +119,9 @@ protected:
     // Waits for the system to show that cursor; false (with a failure) if it does not.
     bool WaitForCursor(frame_probe::Cursor cursor, const std::string& where);
 
-    // The print dialog the wizard shows, or null when there is none.
-    HWND PrintDialog() const;
+    // A dialog box the wizard shows over its sheet (the print dialog, the
+    // About box, an error box), or null when there is none.
+    HWND ShownDialog() const;
     // Answers the print dialog with OK or Cancel, and waits for it to go.
     bool AnswerPrintDialog(int button);
 
