@@ -93,8 +93,15 @@ protected:
         char system[MAX_PATH] = {};
         GetSystemDirectoryA(system, MAX_PATH);
         const std::string log = Env("RAVLEN_MSI_LOGS") + "\\" + step + ".log";
-        driver::Process msiexec =
-            driver::Process::Start(std::string(system) + "\\msiexec.exe", arguments + " /qn /l*v \"" + log + "\"");
+        const std::string program = std::string(system) + "\\msiexec.exe";
+        const std::string line = arguments + " /qn /l*v \"" + log + "\"";
+        // Wine now and then cannot start a process just after msiexec ended
+        // (error 1359, before the new process runs any code): one more try.
+        driver::Process msiexec = driver::Process::TryStart(program, line);
+        if (!msiexec) {
+            driver::Pause(1000);
+            msiexec = driver::Process::Start(program, line);
+        }
         if (!msiexec || !msiexec.WaitForExit(kMsiexecMs, "msiexec " + step)) return ERROR_TIMEOUT;
         return msiexec.ExitCode();
     }

@@ -59,6 +59,12 @@ Process& Process::operator=(Process&& other) noexcept {
 }
 
 Process Process::Start(const std::string& program, const std::string& arguments) {
+    Process process = TryStart(program, arguments);
+    if (!process) ADD_FAILURE() << "cannot start " << program << " (error " << GetLastError() << ")";
+    return process;
+}
+
+Process Process::TryStart(const std::string& program, const std::string& arguments) {
     std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -66,7 +72,6 @@ Process Process::Start(const std::string& program, const std::string& arguments)
     Process process;
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &info)) {
-        ADD_FAILURE() << "cannot start " << program << " (error " << GetLastError() << ")";
         return process;
     }
     CloseHandle(info.hThread);

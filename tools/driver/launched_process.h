@@ -25,6 +25,8 @@ public:
     // process's environment. Adds a failure and returns an empty Process when
     // the program cannot be started.
     static Process Start(const std::string& program, const std::string& arguments = {});
+    // The same, but a program that cannot be started is no failure of the test.
+    static Process TryStart(const std::string& program, const std::string& arguments = {});
 
     explicit operator bool() const { return handle_ != nullptr; }
     DWORD id() const { return id_; }
