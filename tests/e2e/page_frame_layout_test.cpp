@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -16,13 +15,15 @@ namespace {
 
 constexpr int kPictureWidth = 719;  // the sheet is as wide as its pictures
 
-// Where the template puts a control at the reference base units. The dialog
-// manager maps position and size each on its own (rounding to the nearest
-// pixel), not the two corners.
-RECT ReferenceRect(const driver::DialogItem& item) {
-    const int left = MulDiv(item.x, 6, 4);
-    const int top = MulDiv(item.y, 13, 8);
-    return {left, top, left + MulDiv(item.cx, 6, 4), top + MulDiv(item.cy, 13, 8)};
+// Where the page puts a control. The dialog manager maps position and size
+// each on its own at the page's base units (rounding to the nearest pixel);
+// the page then scales each to the reference units with integer division.
+RECT ReferenceRect(const driver::DialogItem& item, DWORD baseUnits) {
+    const int ux = LOWORD(baseUnits), uy = HIWORD(baseUnits);
+    auto x = [&](int units) { return MulDiv(units, ux, 4) * 6 / ux; };
+    auto y = [&](int units) { return MulDiv(units, uy, 8) * 13 / uy; };
+    const int left = x(item.x), top = y(item.y);
+    return {left, top, left + x(item.cx), top + y(item.cy)};
 }
 
 bool IsPicture(const driver::DialogItem& item) {
@@ -33,35 +34,37 @@ bool IsPicture(const driver::DialogItem& item) {
 
 class FrameLayoutTest : public WizardTest {
 protected:
-    // Every control of every page against its reference rectangle; each
-    // picture's pixel width, by page and id. A control moved by the pass is
-    // placed with integer division after the system rounded it at its own
-    // units, so it may miss the reference by one pixel where those two
-    // roundings fall differently; `slack` allows that. A picture is as wide
+    // Every control of every page against its reference rectangle, to the
+    // pixel; each picture's pixel width, by page and id. A picture is as wide
     // (and high) as its bitmap; a combo box's height is its drop-down's.
-    std::map<std::pair<int, int>, int> ExpectReferenceLayout(int slack) {
+    std::map<std::pair<int, int>, int> ExpectReferenceLayout() {
         std::map<std::pair<int, int>, int> pictureWidths;
         for (int page = 0; page < wizard::kPageCount; ++page) {
             EXPECT_TRUE(ShowPage(page));
             HWND shown = ShownPage();
+            const DWORD units = probe_.Run(frame_probe::kBaseUnitsExport).value_or(0);
+            if (!LOWORD(units) || !HIWORD(units)) {
+                ADD_FAILURE() << "page " << page << ": no base units";
+                continue;
+            }
             const auto dialog = program_.Dialog(static_cast<WORD>(wizard::kTemplates[page]), languages::kEnglish);
             if (!dialog) ADD_FAILURE() << "template " << wizard::kTemplates[page];
             int checked = 0;
             for (const driver::DialogItem& item : dialog ? dialog->items : std::vector<driver::DialogItem>{}) {
                 HWND control = item.id <= 0 || item.id == 0xFFFF ? nullptr : GetDlgItem(shown, item.id);
                 if (!control) continue;  // replaced at run time
-                const RECT want = ReferenceRect(item);
+                const RECT want = ReferenceRect(item, units);
                 const RECT got = driver::RectIn(control, shown);
                 const std::string what = "page " + std::to_string(page) + " control " + std::to_string(item.id);
-                EXPECT_LE(std::abs(got.left - want.left), slack) << what << " left";
-                EXPECT_LE(std::abs(got.top - want.top), slack) << what << " top";
+                EXPECT_EQ(got.left, want.left) << what << " left";
+                EXPECT_EQ(got.top, want.top) << what << " top";
                 if (IsPicture(item)) {
                     pictureWidths[{page, item.id}] = got.right - got.left;
                 } else {
-                    EXPECT_LE(std::abs((got.right - got.left) - (want.right - want.left)), slack) << what << " width";
+                    EXPECT_EQ(got.right - got.left, want.right - want.left) << what << " width";
                 }
                 if (!IsPicture(item) && lstrcmpiA(item.className.c_str(), "ComboBox") != 0) {
-                    EXPECT_LE(std::abs((got.bottom - got.top) - (want.bottom - want.top)), slack) << what << " height";
+                    EXPECT_EQ(got.bottom - got.top, want.bottom - want.top) << what << " height";
                 }
                 ++checked;
             }
@@ -106,16 +109,16 @@ protected:
 
 TEST_F(FrameLayoutTest, ControlsKeepTheReferencePixelsWhateverTheSystemFont) {
     // At the reference units the pass moves nothing.
-    ASSERT_TRUE(StartWizard());
+    ASSERT_TRUE(StartProbedWizard());
     const int referenceNext = ExpectButtonLayout();
-    const auto referenceWidths = ExpectReferenceLayout(0);
+    const auto referenceWidths = ExpectReferenceLayout();
 
     for (DWORD dpi : {144u, 72u}) {
         SCOPED_TRACE(std::to_string(dpi) + " dpi");
         driver::ScopedLogPixels logPixels(dpi);
-        ASSERT_TRUE(StartWizard());
+        ASSERT_TRUE(StartProbedWizard());
         driver::SaveScreenshot("wizard-" + std::to_string(dpi) + "dpi", sheet_);
         EXPECT_NE(ExpectButtonLayout(), referenceNext) << "the system font did not change; nothing is tested";
-        EXPECT_EQ(ExpectReferenceLayout(1), referenceWidths) << "a picture's width changed";
+        EXPECT_EQ(ExpectReferenceLayout(), referenceWidths) << "a picture's width changed";
     }
 }

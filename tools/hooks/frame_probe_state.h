@@ -59,6 +59,9 @@ constexpr char kFontExport[] = "ShownPageControlFont";
 constexpr char kInstallSoundExport[] = "InstallSoundCounter";
 // Answer: the sounds played since the counter was installed.
 constexpr char kSoundsExport[] = "SoundsPlayed";
+// The shown page's dialog base units: the pixels of 4 horizontal dialog units
+// in the low word, of 8 vertical ones in the high word; 0 with no page.
+constexpr char kBaseUnitsExport[] = "ShownPageBaseUnits";
 // Whether COM is set up on the thread of the shown page, asked on that thread.
 constexpr char kUiComExport[] = "UiThreadHasCom";
 enum ComAnswer : DWORD { kComUnknown = 0, kComReady = 1, kComMissing = 2 };

@@ -1,8 +1,8 @@
 // RavlenFrameProbe.dll: brought into a running program by a test's message
 // hook, it serves the test's block from a thread of its own (started as it
 // loads), and holds the exports that answer: the cursor shown, the controls'
-// fonts, COM on the page's thread, the frame's commands and the high-contrast
-// queries. It also holds a CBT hook procedure that a test sets over the
+// fonts, the page's base units, COM on the page's thread, the frame's
+// commands and the high-contrast queries. It also holds a CBT hook procedure that a test sets over the
 // desktop to keep the wizard from making its sheet.
 #include "import_patch.h"
 #include "probe.h"
@@ -121,6 +121,12 @@ extern "C" __declspec(dllexport) DWORD WINAPI CurrentCursor(LPVOID) {
 extern "C" __declspec(dllexport) DWORD WINAPI ShownPageControlFont(LPVOID controlId) {
     const HFONT font = probe::FontOf(probe::ShownPageControl(controlId));
     return font && GetObjectA(font, sizeof(LOGFONTA), &probe::Answers().font) ? 1 : 0;
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI ShownPageBaseUnits(LPVOID) {
+    HWND page = probe::ShownPage();
+    RECT base = {0, 0, 4, 8};
+    return page && MapDialogRect(page, &base) ? MAKELONG(base.right, base.bottom) : 0;
 }
 
 namespace {
