@@ -18,6 +18,17 @@ RegistryValue DwordValue(DWORD number) {
     return value;
 }
 
+void PrintTo(const RegistryValue& value, std::ostream* out) {
+    *out << "type " << value.type << " ";
+    if (value.type == REG_DWORD && value.data.size() == sizeof(DWORD)) {
+        *out << value.data[0] + (value.data[1] << 8) + (value.data[2] << 16) + (DWORD{value.data[3]} << 24);
+    } else if (value.type == REG_SZ) {
+        *out << '"' << std::string(value.data.begin(), value.data.end()).c_str() << '"';
+    } else {
+        for (BYTE b : value.data) *out << ' ' << static_cast<int>(b);
+    }
+}
+
 namespace {
 
 struct KeyCloser {

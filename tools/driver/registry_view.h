@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <ostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct RegistryValue {
 // 32-bit number.
 RegistryValue SzValue(const std::string& text);
 RegistryValue DwordValue(DWORD number);
+// A value in a failure message: a number or a string as such, other data as bytes.
+void PrintTo(const RegistryValue& value, std::ostream* out);
 
 // Every value under root\path and its subkeys, keyed by "sub\key\\name".
 // An absent key gives an empty map.
