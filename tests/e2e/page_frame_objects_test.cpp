@@ -9,8 +9,11 @@
 
 namespace {
 
-constexpr int kSwitches = 1000;
-constexpr int kRepaints = 1000;
+// The counts are exact, so one object kept by one switch or paint shows. Every
+// switch between two pages comes round each seven switches, and the paint
+// waited for at every twentieth switch falls on each page once in 140.
+constexpr int kSwitches = 140;
+constexpr int kRepaints = 100;
 
 void Print(const char* when, const frame_probe::ObjectCounts& counts) {
     std::printf("%s: GDI %d (fonts %d, bitmaps %d, memory DCs %d, window DCs %d, open paints %d, other %d; "
