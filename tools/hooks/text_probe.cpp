@@ -1,6 +1,7 @@
 // The probe's text exports: the shown page's static and button texts measured
 // with the fonts they are drawn in, and whether a text's characters come out
 // as glyphs or as the missing-glyph box.
+#include "gdi.h"
 #include "probe.h"
 
 #include <algorithm>
@@ -10,26 +11,6 @@
 #include <vector>
 
 namespace {
-
-// A control's DC with the control's own font selected, as it draws its text.
-class ControlDc {
-public:
-    explicit ControlDc(HWND control) : control_(control), dc_(GetDC(control)) {
-        if (HFONT font = probe::FontOf(control); dc_ && font) old_ = SelectObject(dc_, font);
-    }
-    ~ControlDc() {
-        if (old_) SelectObject(dc_, old_);
-        if (dc_) ReleaseDC(control_, dc_);
-    }
-    ControlDc(const ControlDc&) = delete;
-    ControlDc& operator=(const ControlDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HWND control_;
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
-};
 
 enum Kind { kStatic, kPushButton, kCheckBox, kRadioButton, kGroupBox };
 const char* const kKindNames[] = {"static", "push button", "check box", "radio button", "group box"};
@@ -119,7 +100,8 @@ UINT TextRoom(HWND control, Kind kind, HDC dc, RECT& room) {
 // out of sight, or a line wider than the room, is text a user cannot read.
 bool Fits(HWND control, Kind kind, text_probe::Misfit& misfit) {
     const std::wstring text = WindowText(control);
-    ControlDc dc(control);
+    CClientDC dc(control);
+    CSelectObject font(dc.get(), probe::FontOf(control));
     RECT room = {};
     const UINT format = TextRoom(control, kind, dc.get(), room);
     TEXTMETRICW metrics = {};
@@ -139,51 +121,43 @@ bool Fits(HWND control, Kind kind, text_probe::Misfit& misfit) {
     return false;
 }
 
+struct DeleteDc {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
 // One character at a time drawn black on white in a font into a memory
 // bitmap, as its pixels.
 class CharacterPicture {
 public:
-    explicit CharacterPicture(HFONT font) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kSize;
-        info.bmiHeader.biHeight = -kSize;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (bitmap_) oldBitmap_ = SelectObject(dc_, bitmap_);
-        if (font) oldFont_ = SelectObject(dc_, font);
-    }
-    ~CharacterPicture() {
-        if (oldFont_) SelectObject(dc_, oldFont_);
-        if (oldBitmap_) SelectObject(dc_, oldBitmap_);
-        if (bitmap_) DeleteObject(bitmap_);
-        if (dc_) DeleteDC(dc_);
-    }
-    CharacterPicture(const CharacterPicture&) = delete;
-    CharacterPicture& operator=(const CharacterPicture&) = delete;
+    explicit CharacterPicture(HFONT font) : font_(dc_.GetSafeHandle(), font) {}
 
     std::vector<DWORD> Draw(wchar_t character) {
         if (!bits_) return {};
+        const HDC dc = dc_.GetSafeHandle();
         RECT all = {0, 0, kSize, kSize};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetTextColor(dc_, RGB(0, 0, 0));
-        SetBkMode(dc_, TRANSPARENT);
-        TextOutW(dc_, 2, 2, &character, 1);
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkMode(dc, TRANSPARENT);
+        TextOutW(dc, 2, 2, &character, 1);
         GdiFlush();
         const auto* pixels = static_cast<const DWORD*>(bits_);
         return std::vector<DWORD>(pixels, pixels + kSize * kSize);
     }
-    void Face(char (&face)[LF_FACESIZE]) const { GetTextFaceA(dc_, LF_FACESIZE, face); }
+    void Face(char (&face)[LF_FACESIZE]) const { GetTextFaceA(dc_.GetSafeHandle(), LF_FACESIZE, face); }
 
 private:
     static constexpr int kSize = 64;
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
+    // A top-down 32-bit picture whose pixels this process reads directly.
+    HBITMAP MakeBitmap() {
+        BITMAPINFO info = {{sizeof info.bmiHeader, kSize, -kSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        return CreateDIBSection(dc_.GetSafeHandle(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    }
+
+    COwnedHandle<HDC, DeleteDc> dc_{CreateCompatibleDC(nullptr)};
     void* bits_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
-    HGDIOBJ oldFont_ = nullptr;
+    CGdiObject<HBITMAP> bitmap_{MakeBitmap()};
+    CSelectObject bitmapSelected_{dc_.GetSafeHandle(), bitmap_.GetSafeHandle()};
+    CSelectObject font_;
 };
 
 }  // namespace
