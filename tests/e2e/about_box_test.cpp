@@ -23,6 +23,7 @@ TEST_F(AboutBoxTest, OkAndEscapeCloseItAndLeaveTheWizardAsItWas) {
 
     HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);
+    EXPECT_EQ(driver::Owner(about), sheet_) << "the About box keeps the wizard's buttons from the mouse";
     driver::SaveScreenshot("about-box", about);
     HWND ok = GetDlgItem(about, IDOK);
     ASSERT_NE(ok, nullptr);

@@ -39,6 +39,7 @@ TEST_F(WizardTest, OneWizardPerSessionWithAHiddenFrameAndNoOwner) {
     EXPECT_FALSE(driver::IsVisible(frames[0])) << "the frame is never shown";
     EXPECT_TRUE(driver::IsVisible(sheet_));
     EXPECT_EQ(driver::Owner(sheet_), nullptr) << "the wizard is a top-level window of its own";
+    EXPECT_TRUE(UniqueHandle(OpenMutexA(SYNCHRONIZE, FALSE, "RavlenClass"))) << "others find it by its mutex";
 
     // The second start must end without making any window on the way.
     driver::Process second = driver::Process::Start(driver::BinPath("Ravlen.exe"));
