@@ -159,6 +159,10 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
                                   "key 1's default name back"));
     EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME + 6)), keySeven) << "untouched keys show their default names";
     EXPECT_FALSE(Shown(IDC_KEYS1_PICTURE + 1));
+    const std::string keyOne = driver::Text(Control(IDC_KEY1_NAME));
+    ASSERT_TRUE(Jump(wizard::kToSummary));
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_KEY1_NAME)), keyOne) << "the Summary shows the default name";
+    ASSERT_TRUE(Jump(wizard::kToCustomizeKeys));
 
     ASSERT_TRUE(ClickWhenOffered(IDC_EXTRA_FINISH));
     ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
