@@ -159,6 +159,10 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
                                   "key 1's default name back"));
     EXPECT_EQ(driver::Text(Control(IDC_KEY1_NAME + 6)), keySeven) << "untouched keys show their default names";
     EXPECT_FALSE(Shown(IDC_KEYS1_PICTURE + 1));
+    const std::string keyOne = driver::Text(Control(IDC_KEY1_NAME));
+    ASSERT_TRUE(Jump(wizard::kToSummary));
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_KEY1_NAME)), keyOne) << "the Summary shows the default name";
+    ASSERT_TRUE(Jump(wizard::kToCustomizeKeys));
 
     ASSERT_TRUE(ClickWhenOffered(IDC_EXTRA_FINISH));
     ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
@@ -170,7 +174,7 @@ TEST_F(CustomizeKeysTest, AddressTestAnotherKeyResetAndExtraFinish) {
     DeleteFileA(log.c_str());
 }
 
-// Key 5 gets the computer from the files tree (a shell item) and key 7 a
+// Key 7 gets the computer from the files tree (a shell item) and key 5 a
 // favourite, whose address, not its name, becomes the label.
 TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
     files_.push_back(driver::SpecialFolderPath(CSIDL_FAVORITES) + "\\Ravlen Site.URL");
@@ -185,7 +189,7 @@ TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
     CoTaskMemFree(computer);
 
     ASSERT_TRUE(OpenPage());
-    PickKey(4);
+    PickKey(6);
     Click(kRadios[2]);
     ASSERT_TRUE(WaitFor(IDC_FILES_TREE, "the files tree"));
     HTREEITEM item = driver::FindTreeItem(Control(IDC_FILES_TREE), TVI_ROOT, computerName);
@@ -193,11 +197,12 @@ TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
     ASSERT_TRUE(driver::ClickTreeItem(Control(IDC_FILES_TREE), item));
     ASSERT_TRUE(WaitForText(IDC_LABEL_EDIT, computerName));
     Click(IDC_APPLY);
-    ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 4, computerName));
-    PickKey(4);
+    ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 6, computerName));
+    PickKey(6);
     EXPECT_EQ(driver::Text(Control(IDC_ASSIGNMENT_CAPTION)), computerName) << "a shell item shows its name";
 
-    PickKey(6);
+    PickKey(4);
+    EXPECT_FALSE(Shown(IDC_KEYS7_PICTURE)) << "key 7 still marked";
     Click(IDC_FUNCTION_WEB_PAGE);
     ASSERT_TRUE(WaitFor(IDC_FAVORITES_TREE, "the favourites tree"));
     item = driver::FindTreeItem(Control(IDC_FAVORITES_TREE), TVI_ROOT, "Ravlen Site");
@@ -206,16 +211,16 @@ TEST_F(CustomizeKeysTest, ComputerAndFavouriteAreWrittenAsShellItemAndAddress) {
     ASSERT_TRUE(WaitForText(IDC_ADDRESS_EDIT, "http://example.test/site"));
     EXPECT_EQ(driver::Text(Control(IDC_LABEL_EDIT)), "http://example.test/site") << "the address, not the name";
     Click(IDC_APPLY);
-    ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 6, "http://example.test/site"));
+    ASSERT_TRUE(WaitForText(IDC_KEY1_NAME + 4, "http://example.test/site"));
 
     ASSERT_TRUE(ClickWhenOffered(IDC_EXTRA_FINISH));
     ASSERT_TRUE(WaitForWizardExit("the extra Finish"));
-    EXPECT_EQ(KeyValue(4, "ActionCommand"), (driver::RegistryValue{REG_BINARY, computerList}));
-    EXPECT_EQ(KeyValue(4, "ActionType"), driver::DwordValue(6));
-    EXPECT_EQ(KeyValue(4, "DisplayName"), driver::SzValue(computerName));
-    EXPECT_EQ(KeyValue(6, "ActionCommand"), driver::SzValue("http://example.test/site"));
-    EXPECT_EQ(KeyValue(6, "ActionParam1"), driver::SzValue(""));
-    EXPECT_EQ(KeyValue(6, "ActionType"), driver::DwordValue(1));
+    EXPECT_EQ(KeyValue(6, "ActionCommand"), (driver::RegistryValue{REG_BINARY, computerList}));
+    EXPECT_EQ(KeyValue(6, "ActionType"), driver::DwordValue(6));
+    EXPECT_EQ(KeyValue(6, "DisplayName"), driver::SzValue(computerName));
+    EXPECT_EQ(KeyValue(4, "ActionCommand"), driver::SzValue("http://example.test/site"));
+    EXPECT_EQ(KeyValue(4, "ActionParam1"), driver::SzValue(""));
+    EXPECT_EQ(KeyValue(4, "ActionType"), driver::DwordValue(1));
 }
 
 // One whole walk in English, with the daemon stand-in running: every page by

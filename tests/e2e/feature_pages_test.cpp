@@ -157,6 +157,7 @@ TEST_F(FeaturePagesTest, StripJumpsPublishEachPagesChoice) {
     EXPECT_TRUE(Shown(IDC_PRINT_PICTURE_2));
     ASSERT_TRUE(Jump(kToSummary));
     EXPECT_EQ(ShownDialog(), nullptr) << "declining the label still printed";
+    EXPECT_EQ(driver::Text(Control(IDC_SUMMARY_PRINT)), "no") << "the declined label, with the Lumora Keys on";
     ASSERT_TRUE(FinishWithMouse());
 
     EXPECT_EQ(ProfileValue("Buttons", "INavEnable"), DwordValue(0));

@@ -58,6 +58,12 @@ protected:
         if (page == 0) ExpectFont(IDC_WELCOME_HEADING, Font(sizes.heading, FW_BOLD, face_, false, 17));
         ExpectFont(kBodyControl[page], Font(sizes.text, FW_NORMAL, face_));
         ExpectFrameColours(page);
+        if (page == 3 || page == 6) {
+            // The key names are white on the key row; on Customize Keys in the normal body font.
+            if (page == 3) ExpectFont(IDC_KEY7_NAME, Font(kNormal.text, FW_NORMAL, face_));
+            const int keySeven = page == 3 ? IDC_KEY7_NAME : IDC_SUMMARY_KEY7_NAME;
+            EXPECT_GT(wizard::ShareOf(Control(keySeven), wizard::kWhite), 0) << "the key names are not white";
+        }
         // The title stands on the picture's dark band, or on the system's colours.
         const double dark = ShareOfPixels(Control(IDC_TITLE), IsDark);
         if (highContrast) {

@@ -292,7 +292,7 @@ TEST_F(ShellTreeTest, EachItemNamesOnlyWhatItChooses) {
     ASSERT_TRUE(driver::MakeShellLinkToFolder(menu + "\\Computer link.lnk", CSIDL_DRIVES));
     ASSERT_TRUE(driver::MakeShellLink(menu + "\\Long arguments.lnk", kTarget, std::string(300, 'a').c_str()));
     ASSERT_TRUE(driver::MakeFile(menu + "\\No address.url"));
-    ASSERT_TRUE(driver::MakeUrlShortcut(menu + "\\Long address.url", "http://example.test/" + std::string(280, 'u')));
+    ASSERT_TRUE(driver::MakeUrlShortcut(menu + "\\Long address.url", "http://example.test/" + std::string(240, 'u')));
     const std::string longName(300 - menu.size() - 5, 'L');
     ASSERT_TRUE(driver::MakeFile(menu + "\\" + longName + ".txt"));
     ASSERT_TRUE(driver::MakeShellLink(menu + "\\Calculator.lnk", kTarget, kArguments));
@@ -323,7 +323,7 @@ TEST_F(ShellTreeTest, EachItemNamesOnlyWhatItChooses) {
         {Find(host.tree_, own, "Computer link", true), "a link to a virtual folder", "", ""},
         {Find(host.tree_, own, "Long arguments", true), "arguments longer than a field", "", ""},
         {Find(host.tree_, own, "No address", true), "a shortcut without an address", "", ""},
-        {Find(host.tree_, own, "Long address", true), "an address longer than a field", "", ""},
+        {Find(host.tree_, own, "Long address", true), "an address one byte longer than a field holds", "", ""},
         {Find(host.tree_, own, "LLLL", true), "a path longer than MAX_PATH", "", ""},
     };
     for (const auto& row : rows) {
