@@ -62,7 +62,7 @@ protected:
         const double dark = ShareOfPixels(Control(IDC_TITLE), IsDark);
         if (highContrast) {
             EXPECT_LT(dark, 0.02) << "the picture is painted in high contrast";
-            EXPECT_GT(wizard::ShareOf(Control(IDC_TITLE), GetSysColor(COLOR_3DFACE)), 0.5) << "not the system's background";
+            EXPECT_GT(wizard::ShareOf(Control(IDC_TITLE), GetSysColor(COLOR_3DFACE)), 0.5) << "the system's background";
         } else {
             EXPECT_GT(dark, 0.5) << "the title does not stand on the picture's dark band";
         }
