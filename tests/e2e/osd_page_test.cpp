@@ -34,6 +34,7 @@ TEST_F(WizardTest, TheExampleShowsTheFaceSizeAndColourOnItsBand) {
     const int arial = FirstArial(faces);
     ASSERT_GE(arial, 0) << "the prefix lists a face starting with \"Arial\"";
     EXPECT_EQ(driver::ComboSelection(faces), arial);
+    EXPECT_GT(ShareOf(faces, kBlack), 0.0) << "the face list is drawn once filled";
     const std::string face = driver::ComboItemText(faces, arial);
 
     HWND example = Control(IDC_OSD_EXAMPLE);

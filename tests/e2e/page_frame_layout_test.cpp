@@ -120,5 +120,8 @@ TEST_F(FrameLayoutTest, ControlsKeepTheReferencePixelsWhateverTheSystemFont) {
         driver::SaveScreenshot("wizard-" + std::to_string(dpi) + "dpi", sheet_);
         EXPECT_NE(ExpectButtonLayout(), referenceNext) << "the system font did not change; nothing is tested";
         EXPECT_EQ(ExpectReferenceLayout(), referenceWidths) << "a picture's width changed";
+        // The Hot spots are where the pass put the labels (the Summary page is shown).
+        PointAt(0);
+        EXPECT_TRUE(WaitForCursor(frame_probe::kCursorHand, "over the first label"));
     }
 }

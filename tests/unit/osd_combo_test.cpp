@@ -163,12 +163,16 @@ TEST(ColorCombo, ListsSixteenSwatchesAndLeavesTheColourAloneOutsideThem) {
     CColorCombo combo;
     ASSERT_TRUE(combo.SubclassWindow(windows.combo()));
     EXPECT_EQ(windows.Items(), std::vector<std::string>(16));
+    // The 16 standard colours as COLORREFs (0x00BBGGRR), in the list's order.
+    const std::vector<COLORREF> standard = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                            0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                            0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    EXPECT_EQ(combo.Palette, standard);
     const struct {
         int index, selected;
         COLORREF colour;
     } rows[] = {{-2, 0, RGB(0, 0, 0)},  // as subclassing leaves it: the first
-                {10, 10, 0x00FF00}, {9, 9, 0x0000FF},  // green and red as COLORREFs
-                {16, -1, kUntouched}, {-1, -1, kUntouched}, {1000, -1, kUntouched}};
+                {9, 9, 0x0000FF}, {16, -1, kUntouched}, {-1, -1, kUntouched}, {1000, -1, kUntouched}};
     for (const auto& row : rows) {
         if (row.index != -2) combo.SetCurSel(row.index);
         COLORREF colour = kUntouched;
