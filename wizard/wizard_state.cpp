@@ -15,5 +15,5 @@ WizardState::~WizardState() {
 WizardState& WizardState::Current() { return *s_current; }
 
 KeyAssignment* WizardState::SelectedKey() {
-    return selectedKey > 0 && selectedKey < kKeyCount ? &keys[selectedKey] : nullptr;
+    return selectedKey >= 0 && selectedKey < kKeyCount ? &keys[selectedKey] : nullptr;
 }
